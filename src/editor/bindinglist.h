@@ -1,0 +1,41 @@
+#pragma once
+
+#include "editor/linestore.h"
+
+#include <QAbstractListModel>
+#include <QItemSelectionModel>
+
+// The binding list: one string per row and nothing else. The list operations count
+// rows from 1, as the rest of the program does; the model side counts from 0 as Qt
+// does. The list owns its selection, so "the selected row" is part of the list.
+class BindingList final : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    explicit BindingList(QObject* parent = nullptr);
+
+    int count() const { return int(m_lines.size()); }
+    QString text(int position) const;
+    void setText(int position, const QString& text);
+    void append(const QString& text);
+    void insert(int position, const QString& text);
+    void remove(int position);
+    void removeAll();
+    // Replaces every row at once, as reading a file does.
+    void assign(LineStore lines);
+    const LineStore& lines() const { return m_lines; }
+
+    // The selected row's position, or 0 when no row is selected.
+    int selectedRow() const;
+    void select(int position);
+    QItemSelectionModel* selection() { return &m_selection; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    LineStore m_lines;
+    QItemSelectionModel m_selection;
+};

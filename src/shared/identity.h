@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// Who the program is. Everything that shows a name, a version or an address
+// takes it from here.
+namespace identity {
+
+inline const QString ProductName = QStringLiteral("Vantor's Bind Utility");
+inline const QString Organization = QStringLiteral("Corvale");
+inline const QString ApplicationName = QStringLiteral("corvale");
+inline const QString ApplicationId = QStringLiteral("org.corvale.Corvale");
+
+inline constexpr int VersionMajor = 0;
+inline constexpr int VersionMinor = 97;
+inline constexpr int VersionRevision = 0;
+
+inline QString versionText()
+{
+    return QStringLiteral("%1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision);
+}
+
+inline const QString ContactAddress = QStringLiteral("vantor@corvale.org");
+
+} // namespace identity
