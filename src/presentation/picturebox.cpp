@@ -12,13 +12,21 @@ QImage& PictureBox::image()
 {
     if (m_image.size() != size()) {
         QImage fitted(size(), QImage::Format_RGB32);
-        fitted.fill(palette().color(QPalette::Window));
-        QPainter painter(&fitted);
-        painter.drawImage(0, 0, m_image);
-        painter.end();
+        // An empty box has no image to paint on.
+        if (!fitted.isNull()) {
+            fitted.fill(palette().color(QPalette::Window));
+            QPainter painter(&fitted);
+            painter.drawImage(0, 0, m_image);
+        }
         m_image = std::move(fitted);
     }
     return m_image;
+}
+
+void PictureBox::refresh()
+{
+    update();
+    emit refreshed();
 }
 
 void PictureBox::paintEvent(QPaintEvent* event)

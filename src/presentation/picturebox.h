@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shared/twips.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -16,8 +18,15 @@ public:
     // The persistent drawing surface, one pixel per device-independent pixel.
     QImage& image();
 
+    // The outer size of the box in twips.
+    int widthTwips() const { return twips::fromPixels(width()); }
+    int heightTwips() const { return twips::fromPixels(height()); }
+
     // Shows what was painted into the image.
-    void refresh() { update(); }
+    void refresh();
+
+signals:
+    void refreshed();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

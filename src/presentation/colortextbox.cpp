@@ -1,0 +1,32 @@
+#include "presentation/colortextbox.h"
+
+#include "shared/colorvalue.h"
+
+#include <QApplication>
+
+ColorTextBox::ColorTextBox(const QString& text, QWidget* parent)
+    : QLineEdit(text, parent), m_foreColor(colorvalue::WindowText), m_backColor(colorvalue::WindowBackground)
+{
+    applyColors();
+}
+
+void ColorTextBox::setForeColor(quint32 value)
+{
+    m_foreColor = value;
+    applyColors();
+}
+
+void ColorTextBox::setBackColor(quint32 value)
+{
+    m_backColor = value;
+    applyColors();
+}
+
+void ColorTextBox::applyColors()
+{
+    const QPalette system = QApplication::palette(this);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Text, colorvalue::toColor(m_foreColor, system));
+    colours.setColor(QPalette::Base, colorvalue::toColor(m_backColor, system));
+    setPalette(colours);
+}
