@@ -1,0 +1,362 @@
+#include "editor/bindingline.h"
+#include "editor/bindinglist.h"
+#include "editor/bindingview.h"
+#include "editor/frmmain.h"
+#include "support/scripteddialogs.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolBar>
+
+using Call = ScriptedDialogs::Call;
+
+class TestFrmMain : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void composesTheLine_data();
+    void composesTheLine();
+    void addAsksForTheBindingFirst();
+    void addAsksForTheKey();
+    void afterAddTheKeyFieldHasFocus();
+    void enterInAFieldRunsAdd();
+    void choosingATypeMovesToTheKey();
+    void offersTheKeysInOrder();
+
+    void editInPlace_data();
+    void editInPlace();
+    void editWithNoSelectionDoesNothing();
+    void rightClickShowsTheEditMenu();
+
+    void menuItems_data();
+    void menuItems();
+    void editKeysStayWithTheFocusedField();
+    void toolbarEntries_data();
+    void toolbarEntries();
+    void toolbarDispatchesByKey();
+
+private:
+    std::unique_ptr<frmMain> window;
+    std::unique_ptr<ScriptedDialogs> dialogs;
+};
+
+void TestFrmMain::init()
+{
+    dialogs = std::make_unique<ScriptedDialogs>();
+    window = std::make_unique<frmMain>();
+}
+
+void TestFrmMain::cleanup()
+{
+    window.reset();
+    dialogs.reset();
+}
+
+void TestFrmMain::composesTheLine_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("binding");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("nominal: bind") << "bind" << "a" << "+attack" << "bind a \"+attack\"";
+    QTest::newRow("nominal: set names the variable") << "set" << "sensitivity" << "5" << "set sensitivity \"5\"";
+    QTest::newRow("nominal: any typed type word") << "echo" << "f1" << "x" << "echo f1 \"x\"";
+    QTest::newRow("nominal: empty type starts with a space") << "" << "a" << "x" << " a \"x\"";
+    QTest::newRow("nominal: quotes and semicolons left as typed")
+        << "alias" << "zoom" << "say \"hi\";wait" << "alias zoom \"say \"hi\";wait\"";
+    QTest::newRow("nominal: spaces kept") << "bind" << " b " << " +jump " << "bind  b  \" +jump \"";
+    QTest::newRow("mend: the semicolon key is written by name") << "bind" << ";" << "+jump"
+                                                                 << "bind SEMICOLON \"+jump\"";
+    QTest::newRow("nominal: a key holding a semicolon is as typed") << "bind" << ";;" << "x" << "bind ;; \"x\"";
+}
+
+void TestFrmMain::composesTheLine()
+{
+    QFETCH(QString, type);
+    QFETCH(QString, key);
+    QFETCH(QString, binding);
+    QFETCH(QString, line);
+    window->cmbType()->setEditText(type);
+    window->txtKey()->setEditText(key);
+    window->txtBind()->setText(binding);
+    window->cmdAdd_Click();
+    QCOMPARE(window->lstBind().count(), 1);
+    QCOMPARE(window->lstBind().text(1), line);
+    QVERIFY(dialogs->calls.isEmpty());
+}
+
+void TestFrmMain::addAsksForTheBindingFirst()
+{
+    window->txtKey()->setEditText(QString());
+    window->txtBind()->clear();
+    window->cmdAdd_Click();
+    QCOMPARE(dialogs->calls.size(), 1);
+    const Call& call = dialogs->last();
+    QCOMPARE(call.title, QStringLiteral("Error"));
+    QCOMPARE(call.text, QStringLiteral("You must fill in the binding space"));
+    QCOMPARE(call.icon, Dialogs::Icon::Critical);
+    QCOMPARE(call.buttons, Dialogs::Buttons::Ok);
+    QCOMPARE(window->lstBind().count(), 0);
+}
+
+void TestFrmMain::addAsksForTheKey()
+{
+    window->txtKey()->setEditText(QString());
+    window->txtBind()->setText(QStringLiteral("+attack"));
+    window->cmdAdd_Click();
+    QCOMPARE(dialogs->calls.size(), 1);
+    QCOMPARE(dialogs->last().text, QStringLiteral("You must fill in the key space"));
+    QCOMPARE(dialogs->last().title, QStringLiteral("Error"));
+    QCOMPARE(dialogs->last().icon, Dialogs::Icon::Critical);
+    QCOMPARE(window->lstBind().count(), 0);
+    QCOMPARE(window->txtBind()->text(), QStringLiteral("+attack"));
+}
+
+void TestFrmMain::afterAddTheKeyFieldHasFocus()
+{
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    window->cmbType()->setEditText(QStringLiteral("alias"));
+    window->txtKey()->setEditText(QStringLiteral("mouse2"));
+    window->txtBind()->setText(QStringLiteral("+jump"));
+    window->txtBind()->setFocus();
+    window->cmdAdd_Click();
+    QCOMPARE(window->cmbType()->currentText(), QStringLiteral("alias"));
+    QCOMPARE(window->txtKey()->currentText(), QStringLiteral("mouse2"));
+    QVERIFY(window->txtBind()->text().isEmpty());
+    QTRY_VERIFY(window->txtKey()->hasFocus());
+
+    window->cmdAdd_Click();
+    QCOMPARE(dialogs->last().text, QStringLiteral("You must fill in the binding space"));
+    QCOMPARE(window->lstBind().count(), 1);
+}
+
+void TestFrmMain::enterInAFieldRunsAdd()
+{
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    window->txtBind()->setText(QStringLiteral("+forward"));
+    window->txtBind()->setFocus();
+    QTest::keyClick(window->txtBind(), Qt::Key_Return);
+    QCOMPARE(window->lstBind().count(), 1);
+    QCOMPARE(window->lstBind().text(1), QStringLiteral("bind a \"+forward\""));
+}
+
+void TestFrmMain::choosingATypeMovesToTheKey()
+{
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    window->cmbType()->setFocus();
+    emit window->cmbType()->activated(1);
+    QTRY_VERIFY(window->txtKey()->hasFocus());
+}
+
+void TestFrmMain::offersTheKeysInOrder()
+{
+    const QComboBox* keys = window->txtKey();
+    QCOMPARE(keys->count(), 85);
+    QCOMPARE(keys->currentText(), QStringLiteral("a"));
+    QCOMPARE(keys->itemText(0), QStringLiteral("a"));
+    QCOMPARE(keys->itemText(25), QStringLiteral("z"));
+    QCOMPARE(keys->itemText(26), QStringLiteral("0"));
+    QCOMPARE(keys->itemText(36), QStringLiteral("\\"));
+    QCOMPARE(keys->itemText(40), QStringLiteral(";"));
+    QCOMPARE(keys->itemText(48), QStringLiteral("*"));
+    QCOMPARE(keys->itemText(49), QStringLiteral("f1"));
+    QCOMPARE(keys->itemText(61), QStringLiteral("enter"));
+    QCOMPARE(keys->itemText(84), QStringLiteral("tab"));
+    QCOMPARE(window->cmbType()->currentText(), QStringLiteral("bind"));
+    QCOMPARE(window->cmbType()->count(), 3);
+}
+
+void TestFrmMain::editInPlace_data()
+{
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<QStringList>("answers"); // empty list: Cancel
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<bool>("asked");
+    QTest::newRow("nominal: answer replaces the row") << "bind a \"x\"" << QStringList{QStringLiteral("bind b \"y\"")}
+                                                      << "bind b \"y\"" << true;
+    QTest::newRow("nominal: cancel keeps the row") << "bind a \"x\"" << QStringList{} << "bind a \"x\"" << true;
+    QTest::newRow("nominal: empty answer keeps the row") << "bind a \"x\"" << QStringList{QString()}
+                                                         << "bind a \"x\"" << true;
+    QTest::newRow("nominal: an empty row asks nothing") << "" << QStringList{} << "" << false;
+}
+
+void TestFrmMain::editInPlace()
+{
+    QFETCH(QString, row);
+    QFETCH(QStringList, answers);
+    QFETCH(QString, result);
+    QFETCH(bool, asked);
+    for (const QString& answer : answers)
+        dialogs->answerInput(answer);
+    window->lstBind().append(QStringLiteral("first"));
+    window->lstBind().append(row);
+    window->lstBind().select(2);
+    window->lstBind_DblClick();
+    QCOMPARE(window->lstBind().text(2), result);
+    QCOMPARE(window->lstBind().text(1), QStringLiteral("first"));
+    QCOMPARE(dialogs->calls.size(), asked ? 1 : 0);
+    if (asked) {
+        QCOMPARE(dialogs->last().kind, ScriptedDialogs::Kind::Input);
+        QCOMPARE(dialogs->last().text, QStringLiteral("Enter the updated text."));
+        QCOMPARE(dialogs->last().title, QStringLiteral("Edit Command"));
+        QCOMPARE(dialogs->last().defaultText, row);
+    }
+}
+
+void TestFrmMain::editWithNoSelectionDoesNothing()
+{
+    window->lstBind().append(QStringLiteral("row"));
+    window->lstBind_DblClick();
+    QVERIFY(dialogs->calls.isEmpty());
+}
+
+void TestFrmMain::rightClickShowsTheEditMenu()
+{
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QWidget* viewport = window->lstBindView()->viewport();
+    emit window->lstBindView()->customContextMenuRequested(viewport->rect().center());
+    QTRY_VERIFY(window->mnuEdit()->isVisible());
+    window->mnuEdit()->close();
+}
+
+void TestFrmMain::menuItems_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("shortcut");
+    const auto item = [](const char* name, const char* caption, const char* shortcut) {
+        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(caption) << QString::fromLatin1(shortcut);
+    };
+    item("mnuNew", "&New", "Ctrl+N");
+    item("mnuOpen", "&Open...", "Ctrl+O");
+    item("mnuClose", "C&lose", "Ctrl+L");
+    item("mnuSave", "&Save", "Ctrl+S");
+    item("mnuSaveAs", "&Save As...", "");
+    item("mnuExit", "E&xit", "Ctrl+X");
+    item("mnuCut", "Cu&t", "Ctrl+T");
+    item("mnuCopy", "&Copy", "Ctrl+C");
+    item("mnuPaste", "&Paste", "Ctrl+P");
+    item("mnuDelete", "&Delete Selected", "Ctrl+D");
+    item("mnuClearAll", "Clear &All", "Ctrl+A");
+    item("mnuInsertC", "&Insert Comment Line", "Ctrl+I");
+    item("mnuCommandList", "Show Commands List", "");
+    item("mnuFunName", "Fun Name Editor", "");
+    item("mnuEditColors", "&Edit Colors", "");
+    item("mnuAbout", "&About...", "F1");
+}
+
+void TestFrmMain::menuItems()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QString, shortcut);
+    const QAction* action = window->menuItem(name);
+    QVERIFY(action);
+    QCOMPARE(action->text(), caption);
+    QCOMPARE(action->shortcut(), QKeySequence(shortcut));
+    QVERIFY(!action->isChecked());
+}
+
+void TestFrmMain::editKeysStayWithTheFocusedField()
+{
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    window->lstBind().append(QStringLiteral("the selected row"));
+    window->lstBind().select(1);
+    QGuiApplication::clipboard()->clear();
+
+    window->txtBind()->setText(QStringLiteral("+attack"));
+    window->txtBind()->setFocus();
+    window->txtBind()->selectAll();
+    QTest::keyClick(window->txtBind(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("+attack"));
+
+    // Ctrl+X cuts the field's text instead of asking to exit.
+    QTest::keyClick(window->txtBind(), Qt::Key_X, Qt::ControlModifier);
+    QVERIFY(window->txtBind()->text().isEmpty());
+    QVERIFY(dialogs->calls.isEmpty());
+
+    // In the list the same key copies the selected row.
+    window->lstBindView()->setFocus();
+    QTest::keyClick(window->lstBindView(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("the selected row"));
+}
+
+void TestFrmMain::toolbarEntries_data()
+{
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("tooltip");
+    QTest::addColumn<bool>("checkButton");
+    const auto entry = [](int number, const char* key, const char* tooltip, bool check) {
+        QTest::addRow("entry %d", number) << number << QString::fromLatin1(key) << QString::fromLatin1(tooltip) << check;
+    };
+    entry(1, "New", "New", false);
+    entry(2, "Open", "Open", false);
+    entry(3, "Save", "Save", false);
+    entry(4, "", "", false);
+    entry(5, "Copy", "Copy", false);
+    entry(6, "Cut", "Cut", false);
+    entry(7, "Paste", "Paste", false);
+    entry(8, "", "", false);
+    entry(9, "Delete", "Delete", false);
+    entry(10, "Insert", "Insert Comment", false);
+    entry(11, "", "", false);
+    entry(12, "CmdList", "Commands List", true);
+    entry(13, "FunName", "Fun Name Editor", true);
+    entry(14, "", "", false);
+    entry(15, "About", "", false);
+    entry(16, "", "", false);
+    entry(17, "Exit", "", false);
+}
+
+void TestFrmMain::toolbarEntries()
+{
+    QFETCH(int, entry);
+    QFETCH(QString, key);
+    QFETCH(QString, tooltip);
+    QFETCH(bool, checkButton);
+    const QAction* button = window->toolbarEntry(entry);
+    QVERIFY(button);
+    QCOMPARE(button->isSeparator(), key.isEmpty());
+    QVERIFY(!window->toolbarEntry(18));
+    if (key.isEmpty())
+        return;
+    QCOMPARE(button->text(), key);
+    if (!tooltip.isEmpty())
+        QCOMPARE(button->toolTip(), tooltip);
+    QCOMPARE(button->isCheckable(), checkButton);
+    QVERIFY(!button->icon().isNull());
+}
+
+void TestFrmMain::toolbarDispatchesByKey()
+{
+    window->lstBind().append(QStringLiteral("row"));
+    dialogs->answerInput(QStringLiteral("hello"));
+    window->toolbarEntry(10)->trigger(); // "Insert"
+    QCOMPARE(window->lstBind().text(1), QStringLiteral("//hello"));
+
+    window->Toolbar1_ButtonClick(QStringLiteral("insert")); // keys compare exactly
+    window->Toolbar1_ButtonClick(QStringLiteral("Clear"));
+    QCOMPARE(dialogs->calls.size(), 1);
+
+    dialogs->answerMessage(Dialogs::Answer::No);
+    window->Toolbar1_ButtonClick(QStringLiteral("Exit"));
+    QCOMPARE(dialogs->last().title, QStringLiteral("Confirm"));
+}
+
+QTEST_MAIN(TestFrmMain)
+#include "tst_frmmain.moc"
