@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+class CommandTree;
+class QAction;
+class QCheckBox;
+class QLineEdit;
+class QProgressBar;
+class QTreeWidgetItem;
+
+// Where the catalogue lives: commands.dat in the program's own folder.
+QString defaultCataloguePath();
+
+// The command catalogue: a tree of categories, sections and console commands beside the
+// main window. Double-clicking a command appends it to the main window's binding field;
+// while "Dock to Main Window" is ticked the window keeps to the main window's right edge.
+// It has no owner and is deleted when closed.
+class frmCommands final : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // mainWindow: the window to dock to and take the height of; txtBind: the field commands
+    // are handed to; progress: the bar that shows the catalogue loading. None may be null.
+    frmCommands(QWidget* mainWindow, QLineEdit* txtBind, QProgressBar* progress, const QString& cataloguePath,
+                QWidget* parent = nullptr);
+
+    // Puts the selected node's text on the clipboard; nothing happens when no node is selected.
+    void MyCopyClip();
+    // Appends the clipboard's text to the binding field, after a ";" when it is not empty.
+    void MyPasteClip();
+
+    // "Check For List Updates"; not connected to anything here.
+    QAction* mnuCheck() const { return m_mnuCheck; }
+    // The version of the loaded catalogue, empty when it had none.
+    QString catalogueVersion() const { return m_tag; }
+    CommandTree* TreeView1() const { return m_treeView1; }
+    QCheckBox* chkDocked() const { return m_chkDocked; }
+
+signals:
+    // The window is closing, by whatever means.
+    void closing();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void Form_Load(QWidget* mainWindow, QProgressBar& progress, const QString& cataloguePath);
+    void TreeView1_DblClick(QTreeWidgetItem* item);
+
+    QPointer<QLineEdit> m_txtBind;
+    QString m_tag;
+    QAction* m_mnuCheck = nullptr;
+    CommandTree* m_treeView1 = nullptr;
+    QCheckBox* m_chkDocked = nullptr;
+};
