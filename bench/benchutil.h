@@ -4,6 +4,7 @@
 #include <QString>
 #include <cstdio>
 #include <sys/resource.h>
+#include <unistd.h>
 #include <utility>
 
 // Every benchmark prints rows of one Markdown table: operation, time, baseline, ratio and
@@ -15,6 +16,18 @@ inline double peakMegabytes()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return double(usage.ru_maxrss) / 1024.0;
+}
+
+// The resident memory of the process now.
+inline double currentMegabytes()
+{
+    long pages = 0, resident = 0;
+    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(statm);
+    }
+    return double(resident) * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
 }
 
 // Milliseconds taken by the best of `runs` calls of work.

@@ -4,23 +4,29 @@
 #include "shared/colorvalue.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QHeaderView>
 
 BindingView::BindingView(BindingList* list, QWidget* parent)
-    : QTreeView(parent), m_foreColor(colorvalue::WindowText), m_backColor(colorvalue::WindowBackground)
+    : QTableView(parent), m_foreColor(colorvalue::WindowText), m_backColor(colorvalue::WindowBackground)
 {
     setModel(list);
     setSelectionModel(list->selection());
-    setRootIsDecorated(false);
-    setItemsExpandable(false);
-    setUniformRowHeights(true); // a million rows stay cheap to lay out
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setAllColumnsShowFocus(true);
     setContextMenuPolicy(Qt::CustomContextMenu);
-    header()->setSectionsMovable(false);
-    header()->setStretchLastSection(true);
+    setShowGrid(false);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setTabKeyNavigation(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    fitRowHeight();
     applyColors();
 }
 
@@ -36,11 +42,20 @@ void BindingView::setBackColor(quint32 value)
     applyColors();
 }
 
+void BindingView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        fitRowHeight();
+    QTableView::changeEvent(event);
+}
+
+void BindingView::fitRowHeight()
+{
+    // Room for the text, and for the 16-pixel console glyphs a name row is drawn with.
+    verticalHeader()->setDefaultSectionSize(std::max(18, fontMetrics().height() + 4));
+}
+
 void BindingView::applyColors()
 {
-    const QPalette system = QApplication::palette(this);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Text, colorvalue::toColor(m_foreColor, system));
-    colours.setColor(QPalette::Base, colorvalue::toColor(m_backColor, system));
-    setPalette(colours);
+    setPalette(colorvalue::textPalette(palette(), m_foreColor, m_backColor, QApplication::palette(this)));
 }

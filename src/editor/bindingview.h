@@ -1,12 +1,14 @@
 #pragma once
 
-#include <QTreeView>
+#include <QTableView>
 
 class BindingList;
 
-// The binding list on screen: a one-column report view headed "Bindings". Its text and
-// background colours are colour values (direct or system references), kept as given.
-class BindingView final : public QTreeView
+// The binding list on screen: one column headed "Bindings", one row per line. A table
+// view with fixed row heights keeps no per-row state, so a million rows open at once.
+// Its text and background colours are colour values (direct or system references),
+// kept as given.
+class BindingView final : public QTableView
 {
     Q_OBJECT
 
@@ -18,8 +20,12 @@ public:
     quint32 backColor() const { return m_backColor; }
     void setBackColor(quint32 value);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void applyColors();
+    void fitRowHeight();
 
     quint32 m_foreColor;
     quint32 m_backColor;

@@ -1,7 +1,6 @@
 #include "editor/configfile.h"
 
 #include <QIODevice>
-#include <QByteArray>
 #include <algorithm>
 
 namespace configfile {
@@ -15,97 +14,81 @@ QString failure(const QIODevice& device)
     return reason.isEmpty() ? QStringLiteral("Unknown error") : reason;
 }
 
-// Turns a stream of bytes, fed in chunks, into lines. A CR at the end of one chunk and
-// an LF at the start of the next are one line end.
-class LineSplitter
+QString tooLarge()
 {
-public:
-    explicit LineSplitter(LineStore& lines) : m_lines(lines) {}
+    return QStringLiteral("The file is too large to open (more than %1 MB).").arg(MaximumSize >> 20);
+}
 
-    void feed(const char* data, qsizetype length)
-    {
-        qsizetype start = 0;
-        if (m_pendingCr && length > 0 && data[0] == '\n')
-            start = 1;
-        m_pendingCr = false;
-        for (qsizetype i = start; i < length; ++i) {
-            const char c = data[i];
-            if (c != '\r' && c != '\n')
-                continue;
-            emitLine(data + start, i - start);
-            if (c == '\r') {
-                if (i + 1 < length && data[i + 1] == '\n')
-                    ++i;
-                else if (i + 1 == length)
-                    m_pendingCr = true;
-            }
-            start = i + 1;
+// The whole device as bytes, or why it could not be read. A file is read straight into
+// a buffer of its size; a device of unknown size is read chunk by chunk.
+std::optional<QByteArray> readAllBytes(QIODevice& device, QString& error)
+{
+    QByteArray bytes;
+    if (!device.isSequential()) {
+        if (device.size() > MaximumSize) {
+            error = tooLarge();
+            return std::nullopt;
         }
-        m_partial.append(data + start, length - start);
+        bytes.reserve(device.size() + 1);
     }
-
-    void finish()
-    {
-        if (!m_partial.isEmpty())
-            m_lines.appendLatin1(m_partial.constData(), m_partial.size());
-        m_partial.clear();
-    }
-
-private:
-    void emitLine(const char* data, qsizetype length)
-    {
-        if (m_partial.isEmpty()) {
-            m_lines.appendLatin1(data, length);
-            return;
+    for (;;) {
+        const qsizetype start = bytes.size();
+        const qsizetype room = std::max<qsizetype>(bytes.capacity() - start, ChunkSize);
+        bytes.resize(start + room);
+        const qint64 got = device.read(bytes.data() + start, room);
+        bytes.resize(start + std::max<qint64>(got, 0));
+        if (got < 0) {
+            error = failure(device);
+            return std::nullopt;
         }
-        m_partial.append(data, length);
-        m_lines.appendLatin1(m_partial.constData(), m_partial.size());
-        m_partial.clear();
+        if (got == 0)
+            return bytes;
+        if (bytes.size() > MaximumSize) {
+            error = tooLarge();
+            return std::nullopt;
+        }
     }
+}
 
-    LineStore& m_lines;
-    QByteArray m_partial;
-    bool m_pendingCr = false;
-};
+// Makes the lines of a file: a line ends at CR LF, CR or LF, and text after the last
+// line end is one more line.
+LineStore splitLines(QByteArray bytes)
+{
+    LineStore lines;
+    lines.adoptLatin1(std::move(bytes));
+    const char* const data = lines.latin1Arena().constData();
+    const qsizetype length = lines.latin1Arena().size();
+    lines.reserve(std::count(data, data + length, '\n') + 1);
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i < length; ++i) {
+        const char c = data[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        lines.appendLatin1Span(lineStart, i - lineStart);
+        if (c == '\r' && i + 1 < length && data[i + 1] == '\n')
+            ++i;
+        lineStart = i + 1;
+    }
+    if (lineStart < length)
+        lines.appendLatin1Span(lineStart, length - lineStart);
+    return lines;
+}
 
 } // namespace
 
 LineStore parse(QByteArrayView bytes)
 {
-    LineStore lines;
-    lines.reserve(0, bytes.size());
-    LineSplitter splitter(lines);
-    splitter.feed(bytes.data(), bytes.size());
-    splitter.finish();
-    return lines;
+    return splitLines(bytes.toByteArray());
 }
 
 ReadResult read(QIODevice& device)
 {
-    if (!device.isSequential() && device.size() > MaximumSize)
-        return {std::nullopt, QStringLiteral("The file is too large to open (%1 MB; at most %2 MB).")
-                                  .arg(device.size() >> 20).arg(MaximumSize >> 20)};
     try {
-        LineStore lines;
-        if (!device.isSequential())
-            lines.reserve(0, device.size());
-        LineSplitter splitter(lines);
-        QByteArray chunk(ChunkSize, Qt::Uninitialized);
-        qint64 total = 0;
-        for (;;) {
-            const qint64 got = device.read(chunk.data(), chunk.size());
-            if (got < 0)
-                return {std::nullopt, failure(device)};
-            if (got == 0)
-                break;
-            total += got;
-            if (total > MaximumSize)
-                return {std::nullopt, QStringLiteral("The file is too large to open (more than %1 MB).")
-                                          .arg(MaximumSize >> 20)};
-            splitter.feed(chunk.constData(), got);
-        }
-        splitter.finish();
-        return {std::move(lines), {}};
+        QString error;
+        std::optional<QByteArray> bytes = readAllBytes(device, error);
+        if (!bytes)
+            return {std::nullopt, error};
+        return {splitLines(std::move(*bytes)), {}};
     } catch (const std::bad_alloc&) {
         return {std::nullopt, QStringLiteral("There is not enough memory to open the file.")};
     }
@@ -113,11 +96,9 @@ ReadResult read(QIODevice& device)
 
 std::optional<qsizetype> firstUnwritableLine(const LineStore& lines)
 {
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QStringView line = lines.at(i);
-        if (std::any_of(line.begin(), line.end(), [](QChar c) { return c.unicode() > 0xFF; }))
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        if (!lines.isLatin1(i))
             return i;
-    }
     return std::nullopt;
 }
 
@@ -131,14 +112,10 @@ QString write(QIODevice& device, const LineStore& lines, const std::function<voi
         return ok;
     };
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QStringView line = lines.at(i);
-        const qsizetype start = buffer.size();
-        buffer.resize(start + line.size() + 2);
-        char* out = buffer.data() + start;
-        for (const QChar c : line)
-            *out++ = char(c.unicode());
-        out[0] = '\r';
-        out[1] = '\n';
+        Q_ASSERT(lines.isLatin1(i));
+        const QAnyStringView line = lines.at(i);
+        buffer.append(static_cast<const char*>(line.data()), line.size());
+        buffer.append("\r\n", 2);
         if (buffer.size() >= ChunkSize && !flush())
             return failure(device);
         if (lineWritten)

@@ -16,6 +16,7 @@
 #include "shared/fileexists.h"
 #include "shared/fonts.h"
 #include "shared/identity.h"
+#include "shared/progresscounter.h"
 #include "shared/twips.h"
 
 #include <QApplication>
@@ -90,8 +91,15 @@ void frmMain::createControls()
         return control;
     };
 
+    // The caption rises over the dark end of the gradient, so it is written in white.
     m_picLogo = new PictureBox(client);
     place(m_picLogo, twips::rect(30, 390, 240, 5220), QStringLiteral("picLogo"));
+    QFont logoFont = fonts::timesNewRoman(9.75);
+    logoFont.setBold(true);
+    m_picLogo->setFont(logoFont);
+    QPalette logoColours = m_picLogo->palette();
+    logoColours.setColor(QPalette::WindowText, Qt::white);
+    m_picLogo->setPalette(logoColours);
 
     place(new QLabel(QStringLiteral("Type"), client), twips::rect(540, 450, 420, 270), QStringLiteral("lblType"));
     place(new QLabel(QStringLiteral("Key"), client), twips::rect(1530, 450, 300, 270), QStringLiteral("lblKey"));
@@ -460,11 +468,8 @@ void frmMain::CommandLineOpen()
     if (!result.lines)
         return;
     listAdd(name);
-    LineStore kept;
-    for (qsizetype i = 0; i < result.lines->size(); ++i)
-        if (!result.lines->at(i).isEmpty())
-            kept.append(result.lines->at(i));
-    m_bindings.assign(std::move(kept));
+    result.lines->removeEmptyLines();
+    m_bindings.assign(std::move(*result.lines));
     setCaption(name);
 }
 
@@ -503,7 +508,8 @@ bool frmMain::writeBindFile(const QString& name)
     if (!file.open(QIODevice::WriteOnly)) {
         error = file.errorString();
     } else {
-        error = configfile::write(file, m_bindings.lines(), [this] { m_progress->setValue(m_progress->value() + 1); });
+        ProgressCounter rowsWritten(*m_progress);
+        error = configfile::write(file, m_bindings.lines(), [&rowsWritten] { rowsWritten.advance(); });
         if (!error.isEmpty())
             file.cancelWriting();
         else if (!file.commit())

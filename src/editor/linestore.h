@@ -1,49 +1,58 @@
 #pragma once
 
+#include <QAnyStringView>
+#include <QByteArray>
 #include <QString>
-#include <QStringView>
 #include <vector>
 
-// The text of many lines kept in one arena instead of one allocation per line, so a
-// million-line file costs little more than its own characters. Lines are counted from
-// 0 here; edited text is appended to the arena and the arena is compacted when most
-// of it has become garbage.
+// The text of many lines kept in two arenas instead of one allocation per line, so a
+// million-line file costs little more than its own bytes. Text whose every character
+// has a Latin-1 byte (all text read from files) is kept as those bytes; the rare line
+// holding other characters is kept as UTF-16. Lines are counted from 0 here. Edited
+// text is appended to an arena, and the arenas are compacted when most of them has
+// become garbage.
 class LineStore
 {
 public:
     qsizetype size() const { return qsizetype(m_spans.size()); }
     bool isEmpty() const { return m_spans.empty(); }
 
-    QStringView at(qsizetype index) const
-    {
-        const Span& span = m_spans[size_t(index)];
-        return QStringView(m_arena.constData() + span.offset, span.length);
-    }
+    // A Latin-1 or a UTF-16 view, valid until the store next changes.
+    QAnyStringView at(qsizetype index) const;
+    QString text(qsizetype index) const { return at(index).toString(); }
+    // Whether every character of the line has a byte of its own in Latin-1.
+    bool isLatin1(qsizetype index) const { return !m_spans[size_t(index)].wide; }
 
-    void reserve(qsizetype lines, qsizetype characters);
-    void append(QStringView text);
-    // Appends Latin-1 bytes as text, one character per byte.
-    void appendLatin1(const char* data, qsizetype length);
-    void insert(qsizetype index, QStringView text);
-    void replace(qsizetype index, QStringView text);
+    void append(QAnyStringView text);
+    void insert(qsizetype index, QAnyStringView text);
+    void replace(qsizetype index, QAnyStringView text);
     void remove(qsizetype index);
+    void removeEmptyLines();
     void clear();
 
-    // Characters held, garbage included: what the store costs besides its spans.
-    qsizetype arenaSize() const { return m_arena.size(); }
+    // Bulk loading: the bytes of a whole file become the Latin-1 arena in one piece, and
+    // lines are then made from stretches of it. Only for an empty store.
+    void adoptLatin1(QByteArray bytes);
+    void reserve(qsizetype lines) { m_spans.reserve(size_t(lines)); }
+    const QByteArray& latin1Arena() const { return m_latin1; }
+    void appendLatin1Span(qsizetype offset, qsizetype length);
 
 private:
     struct Span
     {
-        qsizetype offset;
-        qsizetype length;
+        qint64 offset;
+        qint32 length;
+        bool wide; // in the UTF-16 arena
     };
 
-    Span store(QStringView text);
+    Span store(QAnyStringView text);
+    Span storeLatin1(QLatin1StringView text);
+    Span storeWide(QStringView text);
     void forget(const Span& span);
     void compactIfWasteful();
 
-    QString m_arena;
+    QByteArray m_latin1;
+    QString m_wide;
     std::vector<Span> m_spans;
     qsizetype m_garbage = 0;
 };

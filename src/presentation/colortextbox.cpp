@@ -24,9 +24,5 @@ void ColorTextBox::setBackColor(quint32 value)
 
 void ColorTextBox::applyColors()
 {
-    const QPalette system = QApplication::palette(this);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Text, colorvalue::toColor(m_foreColor, system));
-    colours.setColor(QPalette::Base, colorvalue::toColor(m_backColor, system));
-    setPalette(colours);
+    setPalette(colorvalue::textPalette(palette(), m_foreColor, m_backColor, QApplication::palette(this)));
 }

@@ -68,4 +68,11 @@ QColor toColor(quint32 value, const QPalette& palette)
     return QColor(int(direct & 0xFF), int(direct >> 8 & 0xFF), int(direct >> 16 & 0xFF));
 }
 
+QPalette textPalette(QPalette palette, quint32 foreColor, quint32 backColor, const QPalette& system)
+{
+    palette.setColor(QPalette::Text, toColor(foreColor, system));
+    palette.setColor(QPalette::Base, toColor(backColor, system));
+    return palette;
+}
+
 } // namespace colorvalue

@@ -28,4 +28,8 @@ std::optional<quint32> translate(quint32 value, const QPalette& palette = QPalet
 // The QColor of a value; an untranslatable value is black.
 QColor toColor(quint32 value, const QPalette& palette = QPalette());
 
+// A copy of palette whose text and background (Text, Base) are the given colour values,
+// system references looked up in system.
+QPalette textPalette(QPalette palette, quint32 foreColor, quint32 backColor, const QPalette& system);
+
 } // namespace colorvalue

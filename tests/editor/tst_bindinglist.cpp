@@ -35,6 +35,7 @@ private slots:
     void headerNamesTheColumn();
     void manyEditsKeepEveryRow();
     void replacingARowWithItsOwnText();
+    void latin1TextStaysLatin1();
 };
 
 void TestBindingList::positionsCountFromOne()
@@ -136,12 +137,33 @@ void TestBindingList::replacingARowWithItsOwnText()
 {
     LineStore lines;
     lines.append(QStringLiteral("alpha"));
-    lines.append(QStringLiteral("beta"));
-    lines.replace(0, lines.at(1)); // a view into the store itself
-    lines.insert(0, lines.at(0));
-    QCOMPARE(lines.at(0), QStringLiteral("beta"));
-    QCOMPARE(lines.at(1), QStringLiteral("beta"));
-    QCOMPARE(lines.at(2), QStringLiteral("beta"));
+    lines.append(QStringLiteral("beta \u263A")); // kept as UTF-16
+    lines.append(QStringLiteral("gamma"));
+    lines.replace(0, lines.at(1)); // views into the store itself
+    lines.insert(0, lines.at(2));
+    lines.append(lines.at(1));
+    QCOMPARE(lines.text(0), QStringLiteral("gamma"));
+    QCOMPARE(lines.text(1), QStringLiteral("beta \u263A"));
+    QCOMPARE(lines.text(2), QStringLiteral("beta \u263A"));
+    QCOMPARE(lines.text(4), QStringLiteral("beta \u263A"));
+    QVERIFY(lines.isLatin1(0));
+    QVERIFY(!lines.isLatin1(1));
+}
+
+void TestBindingList::latin1TextStaysLatin1()
+{
+    // Text typed in UTF-16 that fits the file's bytes is written like text read from it.
+    LineStore lines;
+    lines.append(QStringLiteral("caf\u00e9 \u00ff"));
+    lines.append(QStringLiteral(""));
+    lines.append(QStringLiteral("\u0100"));
+    QVERIFY(lines.isLatin1(0));
+    QVERIFY(lines.isLatin1(1));
+    QVERIFY(!lines.isLatin1(2));
+    QCOMPARE(lines.text(0), QStringLiteral("caf\u00e9 \u00ff"));
+    lines.removeEmptyLines();
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines.text(1), QStringLiteral("\u0100"));
 }
 
 QTEST_GUILESS_MAIN(TestBindingList)
