@@ -1,7 +1,9 @@
+#include "catalogue/frmcommands.h"
 #include "editor/bindingline.h"
 #include "editor/bindinglist.h"
 #include "editor/bindingview.h"
 #include "editor/frmmain.h"
+#include "funname/frmname.h"
 #include "support/scripteddialogs.h"
 
 #include <QApplication>
@@ -11,6 +13,7 @@
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 using Call = ScriptedDialogs::Call;
@@ -40,6 +43,8 @@ private slots:
     void menuItems_data();
     void menuItems();
     void editKeysStayWithTheFocusedField();
+    void sideWindowsExcludeEachOther();
+    void closingEndsTheProgram();
     void toolbarEntries_data();
     void toolbarEntries();
     void toolbarDispatchesByKey();
@@ -289,10 +294,56 @@ void TestFrmMain::editKeysStayWithTheFocusedField()
     QVERIFY(window->txtBind()->text().isEmpty());
     QVERIFY(dialogs->calls.isEmpty());
 
-    // In the list the same key copies the selected row.
+    // In the list the same keys run the Edit menu.
     window->lstBindView()->setFocus();
     QTest::keyClick(window->lstBindView(), Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("the selected row"));
+    dialogs->answerMessage(Dialogs::Answer::No);
+    QTest::keyClick(window->lstBindView(), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(dialogs->calls.size(), 1);
+    QCOMPARE(dialogs->last().title, QStringLiteral("Warning"));
+}
+
+void TestFrmMain::sideWindowsExcludeEachOther()
+{
+    QAction* commandList = window->menuItem(QStringLiteral("mnuCommandList"));
+    QAction* funName = window->menuItem(QStringLiteral("mnuFunName"));
+    QAction* button12 = window->toolbarEntry(12);
+    QAction* button13 = window->toolbarEntry(13);
+
+    commandList->trigger(); // from the menu
+    QVERIFY(window->commandsWindow());
+    QVERIFY(commandList->isChecked() && button12->isChecked());
+
+    button13->trigger(); // the other one, from the toolbar: the first closes
+    QVERIFY(!window->commandsWindow());
+    QVERIFY(window->nameWindow());
+    QVERIFY(!commandList->isChecked() && !button12->isChecked());
+    QVERIFY(funName->isChecked() && button13->isChecked());
+
+    funName->trigger(); // hiding it from the menu releases its button
+    QVERIFY(!window->nameWindow());
+    QVERIFY(!funName->isChecked() && !button13->isChecked());
+
+    button12->trigger();
+    QVERIFY(window->commandsWindow());
+    QVERIFY(commandList->isChecked() && button12->isChecked());
+    window->commandsWindow()->close(); // its own close box
+    QVERIFY(!window->commandsWindow());
+    QVERIFY(!commandList->isChecked() && !button12->isChecked());
+}
+
+void TestFrmMain::closingEndsTheProgram()
+{
+    // Closing the main window ends the event loop at once, side windows open or not.
+    window->show();
+    window->mnuFunName_Click();
+    QVERIFY(window->nameWindow());
+    bool ended = false;
+    QTimer::singleShot(0, window.get(), [this] { window->close(); });
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); }); // never hang the suite
+    ended = QCoreApplication::exec() == 0;
+    QVERIFY(ended);
 }
 
 void TestFrmMain::toolbarEntries_data()
