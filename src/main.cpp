@@ -1,5 +1,6 @@
 #include "editor/frmmain.h"
 #include "presentation/frmsplash.h"
+#include "selfcheck.h"
 #include "shared/fonts.h"
 #include "shared/identity.h"
 
@@ -47,6 +48,8 @@ void centre(QWidget* window)
 
 int main(int argc, char* argv[])
 {
+    if (selfCheckRequested(argc, argv))
+        return selfCheck(argc, argv);
     if (!displayAvailable(argc, argv)) {
         std::fputs("corvale: no display found.\n"
                    "Corvale is a desktop program and needs a graphical session (X11 or Wayland).\n"
