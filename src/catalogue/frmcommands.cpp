@@ -1,5 +1,6 @@
 #include "catalogue/frmcommands.h"
 
+#include "catalogue/catalogueupdater.h"
 #include "catalogue/commandlist.h"
 #include "catalogue/commandtree.h"
 #include "shared/fonts.h"
@@ -44,6 +45,14 @@ frmCommands::frmCommands(QWidget* mainWindow, QLineEdit* txtBind, QProgressBar* 
     setAttribute(Qt::WA_DeleteOnClose);
     createControls();
     Form_Load(mainWindow, *progress, cataloguePath);
+    m_updater = std::make_unique<CatalogueUpdater>(cataloguePath, this);
+}
+
+frmCommands::~frmCommands() = default;
+
+void frmCommands::setUpdater(std::unique_ptr<CatalogueUpdater> updater)
+{
+    m_updater = std::move(updater);
 }
 
 void frmCommands::createControls()
@@ -63,6 +72,7 @@ void frmCommands::createControls()
     m_chkDocked->setGeometry(DockedBoxRect);
     m_chkDocked->setChecked(true);
     connect(m_treeView1, &QTreeWidget::itemDoubleClicked, this, &frmCommands::TreeView1_DblClick);
+    connect(m_mnuCheck, &QAction::triggered, this, &frmCommands::mnuCheck_Click);
 
     const int menuHeight = menuBar()->sizeHint().height();
     setGeometry(twips::toPixels(ClientLeft), twips::toPixels(ClientTop) - menuHeight, twips::toPixels(ClientWidth),
@@ -117,8 +127,24 @@ void frmCommands::MyPasteClip()
     m_txtBind->setCursorPosition(int(m_txtBind->text().size()));
 }
 
+void frmCommands::mnuCheck_Click()
+{
+    m_checking = true;
+    m_updater->Check(m_tag);
+    m_checking = false;
+    if (m_closeAsked)
+        close();
+}
+
 void frmCommands::closeEvent(QCloseEvent* event)
 {
+    // The update check waits for the server inside its handler, where closing would delete
+    // the window under it: a close asked for meanwhile happens once the check is over.
+    if (m_checking) {
+        m_closeAsked = true;
+        event->ignore();
+        return;
+    }
     emit closing();
     event->accept();
 }

@@ -2,7 +2,9 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <memory>
 
+class CatalogueUpdater;
 class CommandTree;
 class QAction;
 class QCheckBox;
@@ -26,14 +28,18 @@ public:
     // are handed to; progress: the bar that shows the catalogue loading. None may be null.
     frmCommands(QWidget* mainWindow, QLineEdit* txtBind, QProgressBar* progress, const QString& cataloguePath,
                 QWidget* parent = nullptr);
+    ~frmCommands() override;
 
     // Puts the selected node's text on the clipboard; nothing happens when no node is selected.
     void MyCopyClip();
     // Appends the clipboard's text to the binding field, after a ";" when it is not empty.
     void MyPasteClip();
 
-    // "Check For List Updates"; not connected to anything here.
+    // "Check For List Updates": runs the update check against the catalogue file.
     QAction* mnuCheck() const { return m_mnuCheck; }
+    // Replaces the update check that mnuCheck runs, as tests do to choose the server and
+    // the answer to "online?".
+    void setUpdater(std::unique_ptr<CatalogueUpdater> updater);
     // The version of the loaded catalogue, empty when it had none.
     QString catalogueVersion() const { return m_tag; }
     CommandTree* TreeView1() const { return m_treeView1; }
@@ -50,10 +56,14 @@ private:
     void createControls();
     void Form_Load(QWidget* mainWindow, QProgressBar& progress, const QString& cataloguePath);
     void TreeView1_DblClick(QTreeWidgetItem* item);
+    void mnuCheck_Click();
 
     QPointer<QLineEdit> m_txtBind;
     QString m_tag;
     QAction* m_mnuCheck = nullptr;
     CommandTree* m_treeView1 = nullptr;
     QCheckBox* m_chkDocked = nullptr;
+    std::unique_ptr<CatalogueUpdater> m_updater;
+    bool m_checking = false;
+    bool m_closeAsked = false;
 };

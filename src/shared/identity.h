@@ -22,4 +22,7 @@ inline QString versionText()
 
 inline const QString ContactAddress = QStringLiteral("vantor@corvale.org");
 
+// The update server: "version.txt" and "commands.dat" are fetched by name under it.
+inline const QString UpdateServerAddress = QStringLiteral("https://updates.corvale.org/catalogue/");
+
 } // namespace identity
