@@ -5,9 +5,7 @@
 #include "catalogue/commandtree.h"
 #include "shared/fonts.h"
 #include "shared/twips.h"
-#include "shared/windowdock.h"
 
-#include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -39,12 +37,11 @@ QString defaultCataloguePath()
 }
 
 frmCommands::frmCommands(QWidget* mainWindow, QLineEdit* txtBind, QProgressBar* progress,
-                         const QString& cataloguePath, QWidget* parent)
-    : QMainWindow(parent, WindowStyle), m_txtBind(txtBind)
+                         const QString& cataloguePath)
+    : SideWindow(mainWindow, WindowStyle), m_txtBind(txtBind)
 {
-    setAttribute(Qt::WA_DeleteOnClose);
     createControls();
-    Form_Load(mainWindow, *progress, cataloguePath);
+    Form_Load(*mainWindow, *progress, cataloguePath);
     m_updater = std::make_unique<CatalogueUpdater>(cataloguePath, this);
 }
 
@@ -67,10 +64,7 @@ void frmCommands::createControls()
     m_treeView1 = new CommandTree(client);
     m_treeView1->setObjectName(QStringLiteral("TreeView1"));
     m_treeView1->setGeometry(TreeRect);
-    m_chkDocked = new QCheckBox(QStringLiteral("Dock to Main Window"), client);
-    m_chkDocked->setObjectName(QStringLiteral("chkDocked"));
-    m_chkDocked->setGeometry(DockedBoxRect);
-    m_chkDocked->setChecked(true);
+    addDockedBox(client, DockedBoxRect);
     connect(m_treeView1, &QTreeWidget::itemDoubleClicked, this, &frmCommands::TreeView1_DblClick);
     connect(m_mnuCheck, &QAction::triggered, this, &frmCommands::mnuCheck_Click);
 
@@ -79,7 +73,7 @@ void frmCommands::createControls()
                 twips::toPixels(ClientHeight) + menuHeight);
 }
 
-void frmCommands::Form_Load(QWidget* mainWindow, QProgressBar& progress, const QString& cataloguePath)
+void frmCommands::Form_Load(const QWidget& mainWindow, QProgressBar& progress, const QString& cataloguePath)
 {
     m_tag = LoadCommandList(cataloguePath, *m_treeView1, progress);
 
@@ -90,9 +84,7 @@ void frmCommands::Form_Load(QWidget* mainWindow, QProgressBar& progress, const Q
     // The main window's height, taken once. Frames are not known before a window is shown,
     // so the client heights are matched: the frames then match as well when the window
     // manager decorates both windows alike.
-    setFixedSize(width(), mainWindow->height());
-
-    new WindowDock(this, mainWindow, m_chkDocked);
+    setFixedSize(width(), mainWindow.height());
     setWindowTitle(windowTitle() + QStringLiteral(" - v") + m_tag);
 }
 
@@ -145,6 +137,5 @@ void frmCommands::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    emit closing();
-    event->accept();
+    SideWindow::closeEvent(event);
 }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QMainWindow>
+#include "shared/sidewindow.h"
+
 #include <QPointer>
 #include <memory>
 
 class CatalogueUpdater;
 class CommandTree;
 class QAction;
-class QCheckBox;
 class QLineEdit;
 class QProgressBar;
 class QTreeWidgetItem;
@@ -19,15 +19,14 @@ QString defaultCataloguePath();
 // main window. Double-clicking a command appends it to the main window's binding field;
 // while "Dock to Main Window" is ticked the window keeps to the main window's right edge.
 // It has no owner and is deleted when closed.
-class frmCommands final : public QMainWindow
+class frmCommands final : public SideWindow
 {
     Q_OBJECT
 
 public:
     // mainWindow: the window to dock to and take the height of; txtBind: the field commands
     // are handed to; progress: the bar that shows the catalogue loading. None may be null.
-    frmCommands(QWidget* mainWindow, QLineEdit* txtBind, QProgressBar* progress, const QString& cataloguePath,
-                QWidget* parent = nullptr);
+    frmCommands(QWidget* mainWindow, QLineEdit* txtBind, QProgressBar* progress, const QString& cataloguePath);
     ~frmCommands() override;
 
     // Puts the selected node's text on the clipboard; nothing happens when no node is selected.
@@ -43,18 +42,13 @@ public:
     // The version of the loaded catalogue, empty when it had none.
     QString catalogueVersion() const { return m_tag; }
     CommandTree* TreeView1() const { return m_treeView1; }
-    QCheckBox* chkDocked() const { return m_chkDocked; }
-
-signals:
-    // The window is closing, by whatever means.
-    void closing();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void createControls();
-    void Form_Load(QWidget* mainWindow, QProgressBar& progress, const QString& cataloguePath);
+    void Form_Load(const QWidget& mainWindow, QProgressBar& progress, const QString& cataloguePath);
     void TreeView1_DblClick(QTreeWidgetItem* item);
     void mnuCheck_Click();
 
@@ -62,7 +56,6 @@ private:
     QString m_tag;
     QAction* m_mnuCheck = nullptr;
     CommandTree* m_treeView1 = nullptr;
-    QCheckBox* m_chkDocked = nullptr;
     std::unique_ptr<CatalogueUpdater> m_updater;
     bool m_checking = false;
     bool m_closeAsked = false;

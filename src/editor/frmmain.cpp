@@ -290,12 +290,12 @@ QAction* frmMain::toolbarEntry(int entry) const
 
 frmCommands* frmMain::commandsWindow() const
 {
-    return m_commands;
+    return static_cast<frmCommands*>(m_commands.data());
 }
 
 frmName* frmMain::nameWindow() const
 {
-    return m_name;
+    return static_cast<frmName*>(m_name.data());
 }
 
 QAction* frmMain::menuItem(const QString& name) const
@@ -667,51 +667,37 @@ void frmMain::mnuInsertC_Click()
 
 void frmMain::mnuCommandList_Click()
 {
-    if (m_name)
-        m_name->close();
-    if (m_commands)
-        m_commands->close();
-    else
-        showCommandsWindow();
+    toggleSideWindow(
+        m_commands, m_name, [this] { return new frmCommands(this, m_txtBind, m_progress, defaultCataloguePath()); },
+        menuItem(QStringLiteral("mnuCommandList")), toolbarEntry(12));
 }
 
 void frmMain::mnuFunName_Click()
 {
-    if (m_commands)
-        m_commands->close();
-    if (m_name)
-        m_name->close();
-    else
-        showNameWindow();
+    toggleSideWindow(
+        m_name, m_commands, [this] { return new frmName(this, &m_bindings); },
+        menuItem(QStringLiteral("mnuFunName")), toolbarEntry(13));
 }
 
-void frmMain::showCommandsWindow()
+// At most one side window is open: showing one closes the other first. The menu item's
+// check mark and the toolbar button stay down while the window is open.
+void frmMain::toggleSideWindow(QPointer<SideWindow>& window, QPointer<SideWindow>& other,
+                               const std::function<SideWindow*()>& create, QAction* item, QAction* button)
 {
-    QAction* item = menuItem(QStringLiteral("mnuCommandList"));
-    QAction* button = toolbarEntry(12);
+    if (other)
+        other->close();
+    if (window) {
+        window->close();
+        return;
+    }
     item->setChecked(true);
-    m_commands = new frmCommands(this, m_txtBind, m_progress, defaultCataloguePath());
-    connect(m_commands, &frmCommands::closing, this, [this, item, button] {
-        m_commands.clear();
+    window = create();
+    connect(window, &SideWindow::closing, this, [&window, item, button] {
+        window.clear();
         item->setChecked(false);
         button->setChecked(false);
     });
-    m_commands->show();
-    button->setChecked(true);
-}
-
-void frmMain::showNameWindow()
-{
-    QAction* item = menuItem(QStringLiteral("mnuFunName"));
-    QAction* button = toolbarEntry(13);
-    item->setChecked(true);
-    m_name = new frmName(this, &m_bindings);
-    connect(m_name, &frmName::closing, this, [this, item, button] {
-        m_name.clear();
-        item->setChecked(false);
-        button->setChecked(false);
-    });
-    m_name->show();
+    window->show();
     button->setChecked(true);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <memory>
 
 class BindingView;
@@ -15,6 +16,7 @@ class QMenu;
 class QProgressBar;
 class QPushButton;
 class QToolBar;
+class SideWindow;
 class cLogo;
 class frmCommands;
 class frmName;
@@ -98,9 +100,8 @@ private:
     bool refuseUnwritableRows();
     bool writeBindFile(const QString& name);
     void listAdd(const QString& name);
-    void closeSideWindows();
-    void showCommandsWindow();
-    void showNameWindow();
+    void toggleSideWindow(QPointer<SideWindow>& window, QPointer<SideWindow>& other,
+                          const std::function<SideWindow*()>& create, QAction* item, QAction* button);
 
     BindingList m_bindings;
     QString m_caption;
@@ -124,6 +125,6 @@ private:
 
     std::unique_ptr<cLogo> m_logo;
     std::unique_ptr<tolvane::cMRU> m_mru;
-    QPointer<frmCommands> m_commands;
-    QPointer<frmName> m_name;
+    QPointer<SideWindow> m_commands;
+    QPointer<SideWindow> m_name;
 };

@@ -8,9 +8,7 @@
 #include "shared/fonts.h"
 #include "shared/identity.h"
 #include "shared/twips.h"
-#include "shared/windowdock.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -24,12 +22,11 @@ constexpr int ClientHeight = 5115;
 
 } // namespace
 
-frmName::frmName(QWidget* mainWindow, BindingList* lstBind, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+frmName::frmName(QWidget* mainWindow, BindingList* lstBind)
+    : SideWindow(mainWindow, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_lstBind(lstBind)
 {
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Vantor's Name Utility"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/funname.svg")));
     setFont(fonts::msSansSerif());
@@ -37,7 +34,6 @@ frmName::frmName(QWidget* mainWindow, BindingList* lstBind, QWidget* parent)
     setCentralWidget(buildClientArea());
     setFixedSize(centralWidget()->width(), menuBar()->sizeHint().height() + centralWidget()->height());
     centreOnScreen();
-    new WindowDock(this, mainWindow, m_chkDocked);
 }
 
 void frmName::buildMenu()
@@ -78,10 +74,7 @@ QWidget* frmName::buildClientArea()
 
     buildPalette(client);
 
-    m_chkDocked = new QCheckBox(QStringLiteral("Dock to Main Window"), client);
-    m_chkDocked->setObjectName(QStringLiteral("chkDocked"));
-    m_chkDocked->setGeometry(twips::rect(1050, 4860, 2265, 195));
-    m_chkDocked->setChecked(true);
+    addDockedBox(client, twips::rect(1050, 4860, 2265, 195));
     return client;
 }
 
@@ -154,8 +147,3 @@ void frmName::nameChanged()
     m_picture1->update();
 }
 
-void frmName::closeEvent(QCloseEvent* event)
-{
-    emit closing();
-    QMainWindow::closeEvent(event);
-}

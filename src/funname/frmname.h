@@ -3,24 +3,24 @@
 #include "funname/namecomposer.h"
 
 #include <QImage>
-#include <QMainWindow>
+#include "shared/sidewindow.h"
+
 #include <QPointer>
 
 class BindingList;
 class GlyphPalette;
 class NameStrip;
-class QCheckBox;
 class QLabel;
 
 // The fun name editor: a player name of up to fifteen console glyphs, composed by
 // clicking the palette, put into the binding list as a "name" line. A side window
 // without an owner; it docks to the main window's right edge while its box is ticked.
-class frmName final : public QMainWindow
+class frmName final : public SideWindow
 {
     Q_OBJECT
 
 public:
-    frmName(QWidget* mainWindow, BindingList* lstBind, QWidget* parent = nullptr);
+    frmName(QWidget* mainWindow, BindingList* lstBind);
 
     void PlaceGlyph(int code);
     void SelectSlot(int slot);
@@ -35,14 +35,6 @@ public:
     QImage slotPicture(int slot) const;
     // Left edge of the marker inside the name strip, in twips.
     int markerLeft() const;
-    QCheckBox* chkDocked() const { return m_chkDocked; }
-
-signals:
-    // Sent however the window is closed, just before it goes.
-    void closing();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMenu();
@@ -54,6 +46,5 @@ private:
     NameComposer m_name;
     QPointer<BindingList> m_lstBind;
     NameStrip* m_picture1 = nullptr;
-    QCheckBox* m_chkDocked = nullptr;
     QLabel* m_lblCap = nullptr;
 };
