@@ -106,6 +106,19 @@ private slots:
         QCOMPARE(fetched.error, error);
         QCOMPARE(fetched.content, QByteArray());
     }
+
+    void shortBodyGivesNoContent()
+    {
+        // The server promises more than it sends and hangs up: never a partial document.
+        HttpResponder::Response cut = HttpResponder::ok("//1.2\r\n{Move");
+        cut.sendLength = false;
+        cut.headers = {{"Content-Length", "1000"}};
+        m_server.serve("/version.txt", cut);
+        const FetchedDocument fetched = fetch(m_server.url());
+        QVERIFY2(!fetched.ok(), qPrintable(fetched.error));
+        QVERIFY(!fetched.error.isEmpty());
+        QCOMPARE(fetched.content, QByteArray());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestUpdateServer)
