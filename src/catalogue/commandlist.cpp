@@ -6,6 +6,7 @@
 #include "shared/dialogs.h"
 #include "shared/fileexists.h"
 #include "shared/identity.h"
+#include "shared/progresscounter.h"
 
 #include <QFile>
 #include <QProgressBar>
@@ -33,7 +34,7 @@ int progressMaximum(qint16 count)
 class TreeFiller
 {
 public:
-    TreeFiller(CommandTree& tree, QProgressBar& progress) : m_tree(tree), m_progress(progress) {}
+    TreeFiller(CommandTree& tree, QProgressBar& progress) : m_tree(tree), m_nodesAdded(progress) {}
 
     void add(const CatalogueNode& node)
     {
@@ -44,15 +45,14 @@ public:
             m_groups.at(node.parentGroup)->addChild(item);
         if (node.kind != CatalogueNode::Kind::Command)
             m_groups.append(item);
-        // A bar that was reset reports a value below its minimum; the steps count from the minimum.
-        m_progress.setValue(std::max(m_progress.value(), m_progress.minimum()) + 1);
+        m_nodesAdded.advance();
     }
 
     void finish() { m_tree.addTopLevelItems(m_topLevel); }
 
 private:
     CommandTree& m_tree;
-    QProgressBar& m_progress;
+    ProgressCounter m_nodesAdded;
     QList<QTreeWidgetItem*> m_topLevel;
     QList<QTreeWidgetItem*> m_groups; // by group number
 };

@@ -5,6 +5,7 @@
 
 ProgressCounter::ProgressCounter(QProgressBar& bar)
     : m_bar(bar),
+      // A bar that was reset reports a value below its minimum; counting starts at the minimum.
       m_value(std::max(bar.value(), bar.minimum())),
       m_stride(std::max(1, (bar.maximum() - bar.minimum()) / std::max(1, bar.width())))
 {
@@ -12,7 +13,8 @@ ProgressCounter::ProgressCounter(QProgressBar& bar)
 
 ProgressCounter::~ProgressCounter()
 {
-    m_bar.setValue(m_value);
+    // More items than the bar counts (a catalogue past the 16-bit limit) leave it full.
+    m_bar.setValue(std::min(m_value, m_bar.maximum()));
 }
 
 void ProgressCounter::advance()
