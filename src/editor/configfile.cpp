@@ -33,7 +33,8 @@ std::optional<QByteArray> readAllBytes(QIODevice& device, QString& error)
     }
     for (;;) {
         const qsizetype start = bytes.size();
-        const qsizetype room = std::max<qsizetype>(bytes.capacity() - start, ChunkSize);
+        // A file fills the buffer reserved for its size; only past that does it grow by chunks.
+        const qsizetype room = bytes.capacity() > start ? bytes.capacity() - start : ChunkSize;
         bytes.resize(start + room);
         const qint64 got = device.read(bytes.data() + start, room);
         bytes.resize(start + std::max<qint64>(got, 0));
