@@ -31,8 +31,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QScreen>
-#include <QStyle>
 #include <QToolBar>
 
 namespace {
@@ -522,28 +520,28 @@ bool frmMain::writeBindFile(const QString& name)
     return false;
 }
 
+// Records the name with the recent files and writes the rows, the progress bar counting them.
+bool frmMain::saveTo(const QString& name)
+{
+    m_progress->setRange(0, m_bindings.count() + 1);
+    listAdd(name);
+    const bool written = writeBindFile(name);
+    m_progress->setValue(0);
+    return written;
+}
+
 bool frmMain::Save()
 {
     if (refuseUnwritableRows())
         return false;
-    bool written = false;
-    if (m_caption.startsWith(identity::ProductName)) {
-        if (!askSaveName(QStringLiteral("Save")))
-            return false;
-        m_progress->setRange(0, m_bindings.count() + 1);
-        listAdd(m_currentFileName);
-        written = writeBindFile(m_currentFileName);
-        if (written)
-            setCaption(m_currentFileName);
-    } else {
+    if (!m_caption.startsWith(identity::ProductName))
         m_currentFileName = m_caption;
-        m_progress->setRange(0, m_bindings.count() + 1);
-        listAdd(m_currentFileName);
-        written = writeBindFile(m_currentFileName);
-        setCaption(m_currentFileName);
-    }
-    m_progress->setValue(0);
-    return written;
+    else if (!askSaveName(QStringLiteral("Save")))
+        return false;
+    if (!saveTo(m_currentFileName))
+        return false;
+    setCaption(m_currentFileName);
+    return true;
 }
 
 bool frmMain::SaveAs()
@@ -551,11 +549,7 @@ bool frmMain::SaveAs()
     if (refuseUnwritableRows() || !askSaveName(QStringLiteral("Save As")))
         return false;
     setCaption(m_currentFileName);
-    listAdd(m_currentFileName);
-    m_progress->setRange(0, m_bindings.count() + 1);
-    const bool written = writeBindFile(m_currentFileName);
-    m_progress->setValue(0);
-    return written;
+    return saveTo(m_currentFileName);
 }
 
 void frmMain::mnuSave_Click()

@@ -98,6 +98,7 @@ private:
                          void (frmMain::*slot)());
     bool askSaveName(const QString& title);
     bool refuseUnwritableRows();
+    bool saveTo(const QString& name);
     bool writeBindFile(const QString& name);
     void listAdd(const QString& name);
     void toggleSideWindow(QPointer<SideWindow>& window, QPointer<SideWindow>& other,
