@@ -4,7 +4,6 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <utility>
 
 GlyphPalette::GlyphPalette(QWidget* parent) : QWidget(parent)
 {
@@ -39,12 +38,11 @@ void GlyphPalette::paintEvent(QPaintEvent* event)
 
 void GlyphPalette::mousePressEvent(QMouseEvent* event)
 {
-    m_pressedCode = event->button() == Qt::LeftButton ? codeAt(event->position().toPoint()) : -1;
+    m_click.press(*event, codeAt(event->position().toPoint()));
 }
 
 void GlyphPalette::mouseReleaseEvent(QMouseEvent* event)
 {
-    const int pressed = std::exchange(m_pressedCode, -1);
-    if (event->button() == Qt::LeftButton && pressed >= 0 && pressed == codeAt(event->position().toPoint()))
-        emit glyphChosen(pressed);
+    if (const int clicked = m_click.release(*event, codeAt(event->position().toPoint())); clicked >= 0)
+        emit glyphChosen(clicked);
 }

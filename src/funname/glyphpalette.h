@@ -1,5 +1,7 @@
 #pragma once
 
+#include "funname/cellclick.h"
+
 #include <QWidget>
 
 // The 16 x 16 grid of glyph pictures, code 0 top left, codes running along each row.
@@ -26,5 +28,5 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    int m_pressedCode = -1;
+    CellClick m_click;
 };

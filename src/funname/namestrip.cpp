@@ -7,7 +7,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <array>
-#include <utility>
 
 namespace {
 
@@ -97,12 +96,11 @@ void NameStrip::mouseMoveEvent(QMouseEvent* event)
 
 void NameStrip::mousePressEvent(QMouseEvent* event)
 {
-    m_pressedSlot = event->button() == Qt::LeftButton ? slotAt(event->position().toPoint()) : -1;
+    m_click.press(*event, slotAt(event->position().toPoint()));
 }
 
 void NameStrip::mouseReleaseEvent(QMouseEvent* event)
 {
-    const int pressed = std::exchange(m_pressedSlot, -1);
-    if (event->button() == Qt::LeftButton && pressed >= 0 && pressed == slotAt(event->position().toPoint()))
-        emit slotChosen(pressed);
+    if (const int clicked = m_click.release(*event, slotAt(event->position().toPoint())); clicked >= 0)
+        emit slotChosen(clicked);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "funname/cellclick.h"
+
 #include <QFrame>
 
 class NameComposer;
@@ -35,5 +37,5 @@ protected:
 
 private:
     const NameComposer& m_name;
-    int m_pressedSlot = -1;
+    CellClick m_click;
 };
