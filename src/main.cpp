@@ -64,7 +64,6 @@ int main(int argc, char* argv[])
     QCoreApplication::setOrganizationName(identity::Organization);
     QCoreApplication::setApplicationName(identity::ApplicationName);
     QCoreApplication::setApplicationVersion(identity::versionText());
-    QGuiApplication::setApplicationDisplayName(identity::ProductName);
     QGuiApplication::setDesktopFileName(identity::ApplicationId);
     QApplication::setStyle(QStringLiteral("Fusion"));
     fonts::registerSubstitutes();
@@ -77,6 +76,8 @@ int main(int argc, char* argv[])
         centre(mainWindow.get());
         mainWindow->show();
     });
+    // A splash window takes no part in quitting when the last window closes.
+    QObject::connect(splash, &frmSplash::dismissed, &app, &QCoreApplication::quit);
     centre(splash);
     splash->show();
     return app.exec();

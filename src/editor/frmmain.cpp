@@ -25,13 +25,17 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QToolBar>
+
+#include <limits>
 
 namespace {
 
@@ -46,6 +50,18 @@ void runIgnoringErrors(Step&& step)
         step();
     } catch (const std::exception&) {
     }
+}
+
+// A drop-down that also takes typed text and uses it exactly as typed: no completion, no
+// case-insensitive match against the items on Enter, and the typed word never joins them.
+QComboBox* typedComboBox(const QStringList& items, QWidget* parent)
+{
+    auto* box = new QComboBox(parent);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    box->addItems(items);
+    return box;
 }
 
 void showError(QWidget* parent, const QString& title, const QString& text)
@@ -66,6 +82,8 @@ frmMain::frmMain(const QString& commandLine, QWidget* parent)
     createMenus();
     createToolbar();
     setCaption(identity::ProductName);
+    // A fixed single border: the window keeps the size of its controls.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
     Form_Load();
 }
 
@@ -108,20 +126,17 @@ void frmMain::createControls()
     m_lblQuote->hide();
 
     const QFont controlFont = fonts::msSansSerif();
-    m_cmbType = new QComboBox(client);
-    m_cmbType->setEditable(true);
-    m_cmbType->addItems({QStringLiteral("bind"), QStringLiteral("set"), QStringLiteral("alias")});
+    m_cmbType = typedComboBox({QStringLiteral("bind"), QStringLiteral("set"), QStringLiteral("alias")}, client);
     m_cmbType->setEditText(QStringLiteral("bind"));
     m_cmbType->setToolTip(QStringLiteral("Type Bind"));
 
-    m_txtKey = new QComboBox(client);
-    m_txtKey->setEditable(true);
+    m_txtKey = typedComboBox(bindingline::keyNames(), client);
     m_txtKey->setMaxVisibleItems(20);
-    m_txtKey->addItems(bindingline::keyNames());
     m_txtKey->setEditText(QStringLiteral("a"));
     m_txtKey->setToolTip(QStringLiteral("Key to Bind"));
 
     m_txtBind = new QLineEdit(client);
+    m_txtBind->setMaxLength(std::numeric_limits<int>::max());
     m_txtBind->setToolTip(QStringLiteral("Binding Text"));
 
     m_cmdAdd = new QPushButton(QStringLiteral("&Add"), client);
@@ -459,8 +474,9 @@ void frmMain::CommandLineOpen()
 {
     const QString name = m_commandLine;
     m_currentFileName = name;
+    // Only a regular file: opening a named pipe or a device would wait for a writer.
     QFile file(name);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(name).isFile() || !file.open(QIODevice::ReadOnly))
         return;
     configfile::ReadResult result = configfile::read(file);
     if (!result.lines)

@@ -42,6 +42,15 @@ void frmSplash::keyPressEvent(QKeyEvent* event)
     }
     m_timer.stop();
     close();
+    emit dismissed();
+}
+
+void frmSplash::showEvent(QShowEvent* event)
+{
+    // Window managers give no focus to a splash window of their own accord; without it the
+    // key that should close the window would never arrive.
+    activateWindow();
+    QWidget::showEvent(event);
 }
 
 void frmSplash::paintEvent(QPaintEvent*)

@@ -24,8 +24,13 @@ public:
 public slots:
     void Timer1_Timer();
 
+signals:
+    // A key closed the window before the countdown ended: the program is to end.
+    void dismissed();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -3,7 +3,10 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+
+#include <limits>
 
 namespace {
 
@@ -103,9 +106,16 @@ Dialogs::Answer QtDialogs::message(QWidget* parent, Icon icon, Buttons buttons, 
 QString QtDialogs::input(QWidget* parent, const QString& prompt, const QString& title,
                          const QString& defaultText)
 {
-    bool accepted = false;
-    const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, defaultText, &accepted);
-    return accepted ? text : QString();
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setInputMode(QInputDialog::TextInput);
+    // Qt's field holds 32,767 characters by default: a longer row would be cut by merely
+    // being looked at and accepted.
+    if (auto* field = dialog.findChild<QLineEdit*>())
+        field->setMaxLength(std::numeric_limits<int>::max());
+    dialog.setTextValue(defaultText);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 QString QtDialogs::openFileName(QWidget* parent, const FileRequest& request)

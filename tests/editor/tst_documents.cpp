@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using Kind = ScriptedDialogs::Kind;
 
 namespace {
@@ -51,6 +53,7 @@ private slots:
     void recentItemWhoseFileVanished();
     void recentCaptionShowsAmpersands();
     void commandLineDropsBlankLines();
+    void commandLineFailureIsSilent_data();
     void commandLineFailureIsSilent();
 
     // writing
@@ -285,9 +288,23 @@ void TestDocuments::commandLineDropsBlankLines()
     QVERIFY(m_dialogs->calls.isEmpty());
 }
 
+void TestDocuments::commandLineFailureIsSilent_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("nominal: missing") << "missing";
+    QTest::newRow("mend: a named pipe is skipped, not waited on") << "fifo";
+    QTest::newRow("nominal: a folder") << "folder";
+}
+
 void TestDocuments::commandLineFailureIsSilent()
 {
-    m_window = std::make_unique<frmMain>(path(QStringLiteral("nowhere.cfg")));
+    QFETCH(QString, kind);
+    const QString name = path(QStringLiteral("not a file"));
+    if (kind == QLatin1String("fifo"))
+        QVERIFY(::mkfifo(QFile::encodeName(name).constData(), 0600) == 0);
+    else if (kind == QLatin1String("folder"))
+        QVERIFY(QDir().mkdir(name));
+    m_window = std::make_unique<frmMain>(name);
     QCOMPARE(m_window->lstBind().count(), 0);
     QCOMPARE(m_window->caption(), Product);
     QCOMPARE(m_window->recentFiles()->ListFilledCount(), 0);

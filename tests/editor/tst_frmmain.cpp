@@ -32,6 +32,8 @@ private slots:
     void addAsksForTheKey();
     void afterAddTheKeyFieldHasFocus();
     void enterInAFieldRunsAdd();
+    void typedFieldsStayAsTyped_data();
+    void typedFieldsStayAsTyped();
     void choosingATypeMovesToTheKey();
     void offersTheKeysInOrder();
 
@@ -82,6 +84,9 @@ void TestFrmMain::composesTheLine_data()
     QTest::newRow("mend: the semicolon key is written by name") << "bind" << ";" << "+jump"
                                                                  << "bind SEMICOLON \"+jump\"";
     QTest::newRow("nominal: a key holding a semicolon is as typed") << "bind" << ";;" << "x" << "bind ;; \"x\"";
+    const QString longText(100'000, u'x');
+    QTest::newRow("mend: a long binding text is kept whole")
+        << "bind" << "a" << longText << QStringLiteral("bind a \"%1\"").arg(longText);
 }
 
 void TestFrmMain::composesTheLine()
@@ -154,6 +159,38 @@ void TestFrmMain::enterInAFieldRunsAdd()
     QTest::keyClick(window->txtBind(), Qt::Key_Return);
     QCOMPARE(window->lstBind().count(), 1);
     QCOMPARE(window->lstBind().text(1), QStringLiteral("bind a \"+forward\""));
+}
+
+void TestFrmMain::typedFieldsStayAsTyped_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("mend: an upper-case key is not matched to the list") << "bind" << "A" << "bind A \"x\"";
+    QTest::newRow("mend: a capitalised type is not matched to the list") << "Bind" << "a" << "Bind a \"x\"";
+    QTest::newRow("mend: no completion of a partial key") << "bind" << "pg" << "bind pg \"x\"";
+    QTest::newRow("mend: a new word does not join the list") << "bind" << "kp_enter" << "bind kp_enter \"x\"";
+}
+
+// Typed key by key and ended with Enter in the field, as a player does.
+void TestFrmMain::typedFieldsStayAsTyped()
+{
+    QFETCH(QString, type);
+    QFETCH(QString, key);
+    QFETCH(QString, line);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    for (auto [field, text] : {std::pair{window->cmbType(), type}, std::pair{window->txtKey(), key}}) {
+        field->lineEdit()->clear();
+        field->setFocus();
+        QTest::keyClicks(field->lineEdit(), text);
+        QCOMPARE(field->currentText(), text);
+    }
+    window->txtBind()->setText(QStringLiteral("x"));
+    QTest::keyClick(window->txtKey()->lineEdit(), Qt::Key_Return);
+    QCOMPARE(window->lstBind().text(1), line);
+    QCOMPARE(window->txtKey()->count(), 85);
+    QCOMPARE(window->cmbType()->count(), 3);
 }
 
 void TestFrmMain::choosingATypeMovesToTheKey()
