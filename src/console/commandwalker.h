@@ -1,0 +1,66 @@
+#pragma once
+
+#include "console/scripttokenizer.h"
+
+#include <deque>
+
+namespace console {
+
+// One command as a check sees it: its words, and how deep it sits in the row. Depth 0 is a
+// command of the row itself; the command text of a bind or an alias is a script of its own
+// that the engine runs later, and its commands sit one level deeper.
+struct CommandView
+{
+    QByteArrayView row;
+    std::span<const Word> words;
+    const Command* command; // null for the words after a bind's key that form one command
+    int depth;
+};
+
+// Visits every command of a row, and the commands in the command text of every bind and
+// alias, each after the command holding it. The command text is the words after the key or
+// the alias name: a single quoted word is tokenized again as a script (it may hold ";");
+// several words are one command.
+class CommandWalker
+{
+public:
+    template <typename Visit>
+    void walk(QByteArrayView row, Visit&& visit)
+    {
+        walkRange(row, 0, row.size(), 0, visit);
+    }
+
+private:
+    template <typename Visit>
+    void walkRange(QByteArrayView row, qsizetype begin, qsizetype end, int depth, Visit& visit)
+    {
+        TokenizedRow& level = tokensAt(depth);
+        tokenize(row, begin, end, level);
+        for (const Command& command : level.commands) {
+            const std::span<const Word> words = level.wordsOf(command);
+            walkCommand({row, words, &command, depth}, visit);
+        }
+    }
+
+    template <typename Visit>
+    void walkCommand(const CommandView& view, Visit& visit)
+    {
+        visit(view);
+        const std::span<const Word> body = commandText(view);
+        if (body.empty())
+            return;
+        if (body.size() == 1 && body.front().quoted) {
+            const Word& text = body.front();
+            walkRange(view.row, text.textStart(), text.textStart() + text.length, view.depth + 1, visit);
+        } else {
+            walkCommand({view.row, body, nullptr, view.depth + 1}, visit);
+        }
+    }
+
+    static std::span<const Word> commandText(const CommandView& view);
+    TokenizedRow& tokensAt(int depth);
+
+    std::deque<TokenizedRow> m_levels; // one per depth, kept for their storage
+};
+
+} // namespace console

@@ -1,0 +1,105 @@
+#include "console/rowchecker.h"
+
+#include "console/keynames.h"
+
+namespace console {
+namespace {
+
+Finding about(Rule rule, const Word& word)
+{
+    return {rule, word.column, word.textStart(), word.length};
+}
+
+bool quoteEndsEarly(QByteArrayView row, const Word& word, qint32 codeEnd)
+{
+    if (!word.quoted || !word.closed || word.end() >= codeEnd)
+        return false;
+    const qsizetype next = word.end();
+    const bool commentFollows = row[next] == '/' && next + 1 < codeEnd && row[next + 1] == '/';
+    return !isBlank(uchar(row[next])) && !commentFollows;
+}
+
+} // namespace
+
+void RowChecker::check(QByteArrayView row)
+{
+    m_findings.clear();
+    m_bindings.clear();
+    m_walker.walk(row, [this](const CommandView& view) { checkCommand(view); });
+}
+
+void RowChecker::checkCommand(const CommandView& view)
+{
+    if (view.depth == 0)
+        checkLine(view);
+    if (view.words.empty())
+        return;
+    const QByteArrayView name = view.words.front().text(view.row);
+    if (isCommandName(name, "bind") || isCommandName(name, "unbind"))
+        checkKey(view, isCommandName(name, "bind"));
+    else if (isCommandName(name, "alias") && view.words.size() > 1)
+        checkAliasName(view.words[1]);
+    else if (isCommandName(name, "set") && m_game == Game::Quake)
+        m_findings.push_back(about(Rule::SetInQuake, view.words.front()));
+}
+
+// What the engine's command buffer and tokenizer make of the row's own commands.
+void RowChecker::checkLine(const CommandView& view)
+{
+    const Command& command = *view.command;
+    const qint32 length = command.end - command.begin;
+    if (length >= limits::Line)
+        m_findings.push_back({Rule::LongLine, command.begin, command.begin, 0, length});
+    if (command.firstHighByte >= 0)
+        m_findings.push_back({Rule::UnquotedHighByte, command.firstHighByte});
+    for (const Word& word : view.words)
+        checkWord(view.row, word, command.codeEnd);
+}
+
+void RowChecker::checkWord(QByteArrayView row, const Word& word, qint32 codeEnd)
+{
+    if (word.quoted && !word.closed)
+        m_findings.push_back(about(Rule::UnterminatedQuote, word));
+    else if (quoteEndsEarly(row, word, codeEnd))
+        m_findings.push_back({Rule::BrokenQuote, word.end() - 1});
+    if (m_game == Game::Quake2 && word.length > limits::Quake2Token)
+        m_findings.push_back({Rule::LongToken, word.column, word.textStart(), 0, word.length});
+}
+
+void RowChecker::checkKey(const CommandView& view, bool binds)
+{
+    if (view.words.size() == 1) {
+        // "bind ;": the command buffer cut the line where the key should be.
+        if (view.command && view.command->endsAtSemicolon)
+            m_findings.push_back({Rule::SemicolonKey, view.command->end});
+        return;
+    }
+    const Word& key = view.words[1];
+    const KeyLookup lookup = lookUpKey(key.text(view.row), m_game);
+    switch (lookup.verdict) {
+    case KeyLookup::Verdict::Stock:
+        break;
+    case KeyLookup::Verdict::PortOnly:
+        m_findings.push_back({Rule::PortKey, key.column, key.textStart(), key.length, 0, lookup.ports});
+        break;
+    case KeyLookup::Verdict::DeadLetter:
+        m_findings.push_back(about(Rule::DeadKey, key));
+        break;
+    case KeyLookup::Verdict::Semicolon:
+        m_findings.push_back(about(Rule::SemicolonKey, key));
+        break;
+    case KeyLookup::Verdict::Unknown:
+        m_findings.push_back(about(Rule::UnknownKey, key));
+        break;
+    }
+    if (binds && view.depth == 0 && view.words.size() > 2 && lookup.keyId >= 0)
+        m_bindings.push_back({lookup.keyId, key.column, key.textStart(), key.length});
+}
+
+void RowChecker::checkAliasName(const Word& name)
+{
+    if (name.length >= limits::AliasName)
+        m_findings.push_back(about(Rule::LongAliasName, name));
+}
+
+} // namespace console

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "console/commandwalker.h"
+#include "console/diagnostic.h"
+
+#include <vector>
+
+namespace console {
+
+// A bind of the row itself (not one inside an alias) that gives a key a command.
+struct Binding
+{
+    int keyId;
+    qint32 column;    // of the key word
+    qint32 textStart; // of the key's text
+    qint32 length;
+};
+
+// The rules that one row decides on its own; a key bound again further down and the size
+// of the whole file need the other rows (ScriptDiagnostics). The findings and bindings of
+// the last row checked are kept until the next check, in storage reused from row to row.
+class RowChecker
+{
+public:
+    explicit RowChecker(Game game = Game::Quake) : m_game(game) {}
+
+    Game game() const { return m_game; }
+    void setGame(Game game) { m_game = game; }
+
+    void check(QByteArrayView row);
+    const std::vector<Finding>& findings() const { return m_findings; }
+    const std::vector<Binding>& bindings() const { return m_bindings; }
+
+private:
+    void checkCommand(const CommandView& view);
+    void checkLine(const CommandView& view);
+    void checkWord(QByteArrayView row, const Word& word, qint32 codeEnd);
+    void checkKey(const CommandView& view, bool binds);
+    void checkAliasName(const Word& name);
+
+    Game m_game;
+    CommandWalker m_walker;
+    std::vector<Finding> m_findings;
+    std::vector<Binding> m_bindings;
+};
+
+} // namespace console

@@ -1,0 +1,102 @@
+#include "console/scripttokenizer.h"
+
+#include <QString>
+#include <algorithm>
+
+namespace console {
+namespace {
+
+// The command buffer ends a command at a ";" outside quotes, counting every quote of the
+// line, those in comments too.
+qsizetype commandEnd(QByteArrayView row, qsizetype begin, qsizetype end)
+{
+    bool inQuotes = false;
+    for (qsizetype i = begin; i < end; ++i) {
+        const char c = row[i];
+        if (c == '"')
+            inQuotes = !inQuotes;
+        else if (c == ';' && !inQuotes)
+            return i;
+    }
+    return end;
+}
+
+bool commentAt(QByteArrayView row, qsizetype i, qsizetype end)
+{
+    return row[i] == '/' && i + 1 < end && row[i + 1] == '/';
+}
+
+Word quotedWord(QByteArrayView row, qsizetype quote, qsizetype end)
+{
+    const char* const data = row.data();
+    const auto* closing = static_cast<const char*>(std::memchr(data + quote + 1, '"', size_t(end - quote - 1)));
+    const qsizetype textEnd = closing ? closing - data : end;
+    return {qint32(quote), qint32(textEnd - quote - 1), true, closing != nullptr};
+}
+
+Word plainWord(QByteArrayView row, qsizetype start, qsizetype end)
+{
+    qsizetype i = start;
+    while (i < end && !isBlank(uchar(row[i])))
+        ++i;
+    return {qint32(start), qint32(i - start), false, true};
+}
+
+// The words of row[begin, end), one command, appended to out.words.
+Command commandWords(QByteArrayView row, qsizetype begin, qsizetype end, TokenizedRow& out)
+{
+    Command command{qint32(begin), qint32(end), qint32(end), qint32(out.words.size()), 0, -1, false};
+    qsizetype i = begin;
+    for (;;) {
+        for (; i < end && isBlank(uchar(row[i])); ++i)
+            if (uchar(row[i]) >= 128 && command.firstHighByte < 0)
+                command.firstHighByte = qint32(i);
+        if (i == end)
+            break;
+        if (commentAt(row, i, end)) {
+            command.codeEnd = qint32(i);
+            break;
+        }
+        const Word word = row[i] == '"' ? quotedWord(row, i, end) : plainWord(row, i, end);
+        out.words.push_back(word);
+        i = word.end();
+    }
+    command.wordCount = qint32(out.words.size()) - command.firstWord;
+    return command;
+}
+
+} // namespace
+
+void tokenize(QByteArrayView row, qsizetype begin, qsizetype end, TokenizedRow& out)
+{
+    out.words.clear();
+    out.commands.clear();
+    qsizetype start = begin;
+    for (;;) {
+        const qsizetype stop = commandEnd(row, start, end);
+        Command command = commandWords(row, start, stop, out);
+        command.endsAtSemicolon = stop < end;
+        out.commands.push_back(command);
+        if (stop == end)
+            return;
+        start = stop + 1;
+    }
+}
+
+QByteArrayView latin1Bytes(QAnyStringView row, QByteArray& scratch)
+{
+    return row.visit([&scratch](auto view) -> QByteArrayView {
+        if constexpr (std::is_same_v<decltype(view), QLatin1StringView>)
+            return QByteArrayView(view.data(), view.size());
+        scratch = QAnyStringView(view).toString().toLatin1();
+        return scratch;
+    });
+}
+
+bool isCommandName(QByteArrayView word, QByteArrayView lowerCaseName)
+{
+    return word.size() == lowerCaseName.size() && qstrnicmp(word.data(), word.size(), lowerCaseName.data(),
+                                                            lowerCaseName.size()) == 0;
+}
+
+} // namespace console

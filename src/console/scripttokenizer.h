@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QAnyStringView>
+#include <QByteArray>
+#include <QByteArrayView>
+#include <span>
+#include <vector>
+
+// How the engines cut a console line into commands and words. A line splits into commands
+// at every ";" outside double quotes; a command splits into words at white space, which
+// outside quotes is every byte up to 32 and every byte from 128 up (the engines compare a
+// signed char with ' '). Double quotes group a word and have no escape: the next quote ends
+// it, and an unclosed one runs to the end of the command. "//" at the start of a word
+// comments out the rest of the command, but not what follows its ";". Columns count bytes
+// from 0 from the start of the row.
+namespace console {
+
+inline bool isBlank(uchar c)
+{
+    return c <= ' ' || c >= 128;
+}
+
+struct Word
+{
+    qint32 column; // where the word starts; for a quoted word, its opening quote
+    qint32 length; // of its text, without the quotes
+    bool quoted;
+    bool closed; // a quoted word's closing quote was found
+
+    qint32 textStart() const { return column + (quoted ? 1 : 0); }
+    qint32 end() const { return textStart() + length + (quoted && closed ? 1 : 0); }
+    QByteArrayView text(QByteArrayView row) const { return row.sliced(textStart(), length); }
+};
+
+struct Command
+{
+    qint32 begin;   // the first byte after the previous ";" (or where the range starts)
+    qint32 end;     // the ";" that ends the command, or the end of the range
+    qint32 codeEnd; // where a "//" comment starts, or end
+    qint32 firstWord;
+    qint32 wordCount;
+    qint32 firstHighByte; // the first byte from 128 up outside quotes and comments, or -1
+    bool endsAtSemicolon;
+};
+
+// The commands and words of one row. Kept from row to row so that its storage is reused.
+struct TokenizedRow
+{
+    std::vector<Word> words;
+    std::vector<Command> commands;
+
+    std::span<const Word> wordsOf(const Command& command) const
+    {
+        return std::span<const Word>(words).subspan(size_t(command.firstWord), size_t(command.wordCount));
+    }
+};
+
+// Tokenizes row[begin, end) into out, replacing what it held.
+void tokenize(QByteArrayView row, qsizetype begin, qsizetype end, TokenizedRow& out);
+inline void tokenize(QByteArrayView row, TokenizedRow& out)
+{
+    tokenize(row, 0, row.size(), out);
+}
+
+// The row as Latin-1 bytes: a view of the row itself when it is Latin-1, otherwise its
+// conversion in scratch (a character without a Latin-1 byte becomes '?', an ordinary byte).
+QByteArrayView latin1Bytes(QAnyStringView row, QByteArray& scratch);
+
+// Whether a word is the command name given in lower case; the engines match command names
+// without regard to case.
+bool isCommandName(QByteArrayView word, QByteArrayView lowerCaseName);
+
+} // namespace console
