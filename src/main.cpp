@@ -1,3 +1,4 @@
+#include "console/checkcommand.h"
 #include "editor/frmmain.h"
 #include "presentation/frmsplash.h"
 #include "selfcheck.h"
@@ -48,6 +49,8 @@ void centre(QWidget* window)
 
 int main(int argc, char* argv[])
 {
+    if (console::checkRequested(argc, argv)) // the command-line checker needs no display
+        return console::checkMain(argc, argv);
     if (selfCheckRequested(argc, argv))
         return selfCheck(argc, argv);
     if (!displayAvailable(argc, argv)) {

@@ -1,0 +1,158 @@
+#include "console/scriptdiagnostics.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+using namespace console;
+
+namespace {
+
+// A script kept as plain strings, with diagnostics reading it.
+struct Script
+{
+    explicit Script(QStringList initial, Game game = Game::Quake)
+        : rows(std::move(initial)), diagnostics([this](qsizetype row) { return QAnyStringView(rows.at(row)); }, game)
+    {
+        diagnostics.reset(rows.size());
+    }
+
+    QStringList rows;
+    ScriptDiagnostics diagnostics;
+};
+
+// Every diagnostic of every row and the counts, as text to compare.
+QStringList everything(const ScriptDiagnostics& diagnostics)
+{
+    QStringList all;
+    for (qsizetype row = 0; row < diagnostics.rowCount(); ++row)
+        for (const Diagnostic& diagnostic : diagnostics.diagnostics(row))
+            all << QStringLiteral("%1:%2 [%3] %4").arg(row).arg(diagnostic.column).arg(diagnostic.code(), diagnostic.message);
+    all << QStringLiteral("counts %1 %2 %3")
+               .arg(diagnostics.count(Severity::Error))
+               .arg(diagnostics.count(Severity::Warning))
+               .arg(diagnostics.count(Severity::Note));
+    return all;
+}
+
+QStringList codesOf(const ScriptDiagnostics& diagnostics, qsizetype row)
+{
+    QStringList codes;
+    for (const Diagnostic& diagnostic : diagnostics.diagnostics(row))
+        codes << diagnostic.code();
+    return codes;
+}
+
+} // namespace
+
+class TestScriptDiagnostics : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void reboundKeyNamesTheLaterLine();
+    void bindsInsideAliasesDoNotRebind();
+    void goesToProblemsAround();
+    void largeFileCountsSavedBytes();
+    void gameChangeChecksAgain();
+    void editsAgreeWithAFullCheck();
+};
+
+void TestScriptDiagnostics::reboundKeyNamesTheLaterLine()
+{
+    Script script({u"bind a +jump"_qs, u"bind MOUSE1 +attack"_qs, u"bind a +moveup; bind mouse1 +attack"_qs,
+                   u"bind b +back"_qs});
+    const QList<Diagnostic> first = script.diagnostics.diagnostics(0);
+    QCOMPARE(first.size(), 1);
+    QCOMPARE(first[0].code(), QLatin1StringView("rebound-key"));
+    QCOMPARE(first[0].column, 5);
+    QVERIFY2(first[0].message.contains(u"line 3"_qs), qPrintable(first[0].message));
+    QCOMPARE(codesOf(script.diagnostics, 1), QStringList{u"rebound-key"_qs});
+    QCOMPARE(codesOf(script.diagnostics, 2), QStringList{});
+    QCOMPARE(script.diagnostics.worstSeverity(0), Severity::Warning);
+    QCOMPARE(script.diagnostics.worstSeverity(3), std::nullopt);
+    QCOMPARE(script.diagnostics.count(Severity::Warning), 2);
+}
+
+void TestScriptDiagnostics::bindsInsideAliasesDoNotRebind()
+{
+    Script script({u"bind a +jump"_qs, u"alias j \"bind a +attack\""_qs, u"bind a"_qs});
+    QCOMPARE(script.diagnostics.count(Severity::Warning), 0);
+}
+
+void TestScriptDiagnostics::goesToProblemsAround()
+{
+    Script script({u"bind A +jump"_qs, u"bind b +back"_qs, u"bind c +jump"_qs, u"bind c +attack"_qs, u"bind d x"_qs});
+    QCOMPARE(script.diagnostics.problemRows(), std::vector<qsizetype>({0, 2}));
+    QCOMPARE(script.diagnostics.nextProblemRow(0), 2);
+    QCOMPARE(script.diagnostics.nextProblemRow(2), 0);
+    QCOMPARE(script.diagnostics.previousProblemRow(2), 0);
+    QCOMPARE(script.diagnostics.previousProblemRow(0), 2);
+    QCOMPARE(script.diagnostics.previousProblemRow(4), 2);
+    Script clean({u"bind a +jump"_qs});
+    QCOMPARE(clean.diagnostics.nextProblemRow(0), std::nullopt);
+}
+
+void TestScriptDiagnostics::largeFileCountsSavedBytes()
+{
+    // Eight rows of 1,000 bytes and one of 174, with CR LF each, make 8,192 bytes: the buffer
+    // holds them.
+    QStringList rows(8, u"//"_qs + QString(998, u'x'));
+    rows << QString(174, u'x');
+    Script script(rows);
+    QCOMPARE(script.diagnostics.count(Severity::Note), 0);
+    script.rows[8] += u'x';
+    script.diagnostics.rowChanged(8);
+    QCOMPARE(script.diagnostics.count(Severity::Note), 1);
+    QCOMPARE(codesOf(script.diagnostics, 0), QStringList{u"large-file"_qs});
+    QCOMPARE(script.diagnostics.nextProblemRow(8), 0);
+}
+
+void TestScriptDiagnostics::gameChangeChecksAgain()
+{
+    Script script({u"set cl_run 1"_qs, u"bind KP_ENTER +attack"_qs});
+    QCOMPARE(script.diagnostics.count(Severity::Error), 1);
+    QCOMPARE(script.diagnostics.count(Severity::Note), 1);
+    script.diagnostics.setGame(Game::Quake2);
+    QCOMPARE(script.diagnostics.count(Severity::Error), 0);
+    QCOMPARE(script.diagnostics.count(Severity::Note), 0);
+}
+
+void TestScriptDiagnostics::editsAgreeWithAFullCheck()
+{
+    const QStringList pool = {u"bind a +jump"_qs,          u"bind A +jump"_qs,     u"bind mouse1 +attack"_qs,
+                              u"bind a +back; bind a x"_qs, u"alias j \"bind a y\""_qs, u"// comment"_qs,
+                              u"set s 1"_qs,               u"bind x \"+jump"_qs,   u"name \u00ff\u00fe"_qs,
+                              u"bind MOUSE4 +jump"_qs,     u""_qs,                 u"bind mouse1 +jump"_qs};
+    QRandomGenerator random(15);
+    const auto anyRow = [&] { return pool[random.bounded(pool.size())]; };
+    QStringList initial;
+    for (int i = 0; i < 30; ++i)
+        initial << anyRow();
+    Script script(initial);
+    for (int step = 0; step < 400; ++step) {
+        const qsizetype size = script.rows.size();
+        const int operation = random.bounded(3);
+        if (operation == 0 || size == 0) {
+            const qsizetype first = random.bounded(size + 1);
+            const int count = 1 + random.bounded(3);
+            for (int i = 0; i < count; ++i)
+                script.rows.insert(first, anyRow());
+            script.diagnostics.rowsInserted(first, count);
+        } else if (operation == 1) {
+            const qsizetype first = random.bounded(size);
+            const qsizetype count = std::min<qsizetype>(1 + random.bounded(3), size - first);
+            script.rows.remove(first, count);
+            script.diagnostics.rowsRemoved(first, count);
+        } else {
+            const qsizetype row = random.bounded(size);
+            script.rows[row] = anyRow();
+            script.diagnostics.rowChanged(row);
+        }
+        const Script fresh(script.rows);
+        QCOMPARE(everything(script.diagnostics), everything(fresh.diagnostics));
+        QCOMPARE(script.diagnostics.problemRows(), fresh.diagnostics.problemRows());
+    }
+}
+
+QTEST_GUILESS_MAIN(TestScriptDiagnostics)
+#include "tst_scriptdiagnostics.moc"
