@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
+#include <optional>
 
 class QAbstractButton;
 class QWidget;
@@ -9,6 +11,11 @@ class QWidget;
 // Keeps a side window's frame against the main window's right edge, tops level, while
 // its "Dock to Main Window" box is ticked. It listens to the move events of both
 // windows and to clicks on the box; both side windows use this one piece of code.
+//
+// A window manager may put a window elsewhere than asked (off the screen's edge, next to a
+// maximised window). When a correction brings the window back to where it was corrected
+// from, the manager has refused: docking waits for a real move of either window or a click
+// on the box instead of asking again, so it cannot ping-pong with the manager.
 class WindowDock final : public QObject
 {
     Q_OBJECT
@@ -20,14 +27,27 @@ public:
     static QPoint dockedPosition(const QWidget* mainWindow);
 
 public slots:
+    // Docks now, whatever was refused before.
     void DockToMain();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A correction: the docked position asked for, and where the window was then.
+    struct Attempt
+    {
+        QPoint target;
+        QPoint from;
+        bool operator==(const Attempt&) const = default;
+    };
+
+    void windowMoved();
+    bool framed() const;
+
     QPointer<QWidget> m_side;
     QPointer<QWidget> m_main;
     QAbstractButton* m_docked;
     bool m_placing = false;
+    std::optional<Attempt> m_lastAttempt; // until the window is seen docked
 };
