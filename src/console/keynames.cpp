@@ -1,41 +1,43 @@
 #include "console/keynames.h"
 
 #include <QByteArray>
-#include <algorithm>
-#include <vector>
+#include <QHash>
+#include <optional>
 
 namespace console {
 namespace {
 
-int compareIgnoringCase(QByteArrayView a, QByteArrayView b)
+constexpr qsizetype LongestName = 16;
+
+QByteArray upperCase(QByteArrayView name)
 {
-    return qstrnicmp(a.data(), a.size(), b.data(), b.size());
+    return name.toByteArray().toUpper();
 }
 
-// Positions in keyNames(), in the order of their names without regard to case.
-const std::vector<int>& namesInOrder()
+// Positions in keyNames() by upper-case name.
+const QHash<QByteArray, int>& namedKeys()
 {
-    static const std::vector<int> order = [] {
-        std::vector<int> positions(keyNames().size());
-        for (size_t i = 0; i < positions.size(); ++i)
-            positions[i] = int(i);
-        std::sort(positions.begin(), positions.end(), [](int a, int b) {
-            return compareIgnoringCase(keyNames()[size_t(a)].name, keyNames()[size_t(b)].name) < 0;
-        });
-        return positions;
+    static const QHash<QByteArray, int> positions = [] {
+        QHash<QByteArray, int> byName;
+        for (size_t i = 0; i < keyNames().size(); ++i) {
+            Q_ASSERT(qstrlen(keyNames()[i].name) <= LongestName);
+            byName.insert(upperCase(keyNames()[i].name), int(i));
+        }
+        return byName;
     }();
-    return order;
+    return positions;
 }
 
 std::optional<int> namedKey(QByteArrayView word)
 {
-    const std::vector<int>& order = namesInOrder();
-    const auto found = std::lower_bound(order.begin(), order.end(), word, [](int position, QByteArrayView name) {
-        return compareIgnoringCase(keyNames()[size_t(position)].name, name) < 0;
-    });
-    if (found == order.end() || compareIgnoringCase(keyNames()[size_t(*found)].name, word) != 0)
+    if (word.size() > LongestName)
         return std::nullopt;
-    return *found;
+    // Upper-cased in place of a copy: this runs for every bind of a script.
+    char upper[LongestName];
+    for (qsizetype i = 0; i < word.size(); ++i)
+        upper[i] = word[i] >= 'a' && word[i] <= 'z' ? char(word[i] - 0x20) : word[i];
+    const auto found = namedKeys().constFind(QByteArray::fromRawData(upper, word.size()));
+    return found == namedKeys().cend() ? std::nullopt : std::optional(*found);
 }
 
 // A one-character argument is its own key code, after the named keys.

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <algorithm>
+#include <cstring>
 
 namespace console {
 namespace {
@@ -10,6 +11,9 @@ namespace {
 // line, those in comments too.
 qsizetype commandEnd(QByteArrayView row, qsizetype begin, qsizetype end)
 {
+    // Most rows hold no ";" at all.
+    if (!std::memchr(row.data() + begin, ';', size_t(end - begin)))
+        return end;
     bool inQuotes = false;
     for (qsizetype i = begin; i < end; ++i) {
         const char c = row[i];
@@ -95,8 +99,14 @@ QByteArrayView latin1Bytes(QAnyStringView row, QByteArray& scratch)
 
 bool isCommandName(QByteArrayView word, QByteArrayView lowerCaseName)
 {
-    return word.size() == lowerCaseName.size() && qstrnicmp(word.data(), word.size(), lowerCaseName.data(),
-                                                            lowerCaseName.size()) == 0;
+    if (word.size() != lowerCaseName.size())
+        return false;
+    // Setting bit 5 turns an upper-case letter into its lower case, and only letters can then
+    // match the letters of a command name.
+    for (qsizetype i = 0; i < word.size(); ++i)
+        if ((word[i] | 0x20) != lowerCaseName[i])
+            return false;
+    return true;
 }
 
 } // namespace console

@@ -66,8 +66,8 @@ inline void tokenize(QByteArrayView row, TokenizedRow& out)
 // conversion in scratch (a character without a Latin-1 byte becomes '?', an ordinary byte).
 QByteArrayView latin1Bytes(QAnyStringView row, QByteArray& scratch);
 
-// Whether a word is the command name given in lower case; the engines match command names
-// without regard to case.
+// Whether a word is the command name given in lower-case letters; the engines match command
+// names without regard to case.
 bool isCommandName(QByteArrayView word, QByteArrayView lowerCaseName);
 
 } // namespace console
