@@ -64,9 +64,7 @@ int main(int argc, char* argv[])
     preferX11UnderWayland(argc, argv);
 
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(identity::Organization);
-    QCoreApplication::setApplicationName(identity::ApplicationName);
-    QCoreApplication::setApplicationVersion(identity::versionText());
+    identity::nameTheApplication();
     QGuiApplication::setDesktopFileName(identity::ApplicationId);
     QApplication::setStyle(QStringLiteral("Fusion"));
     fonts::registerSubstitutes();

@@ -1,7 +1,7 @@
 #include "selfcheck.h"
 
 #include "catalogue/catalogueparser.h"
-#include "catalogue/frmcommands.h"
+#include "catalogue/cataloguelocation.h"
 #include "cmru.h"
 #include "fileroutines.h"
 #include "shared/identity.h"
@@ -27,7 +27,7 @@ QString tolvaneLocation()
 // Reports the catalogue beside the executable; true when it reads and holds commands.
 bool checkCatalogue()
 {
-    const QString path = defaultCataloguePath();
+    const QString path = CatalogueLocation::standard().readPath();
     QFile catalogue(path);
     if (!catalogue.open(QIODevice::ReadOnly)) {
         std::printf("catalogue: %s cannot be read\n", qPrintable(path));
@@ -60,6 +60,7 @@ bool selfCheckRequested(int argc, char* argv[])
 int selfCheck(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    identity::nameTheApplication();
     std::printf("%s %s self-check\n", qPrintable(identity::ApplicationName), qPrintable(identity::versionText()));
     const bool catalogueFound = checkCatalogue();
     reportLibrary();

@@ -2,6 +2,7 @@
 #include "catalogue/commandlist.h"
 #include "catalogue/commandtree.h"
 #include "catalogue/countthelines.h"
+#include "catalogue/cataloguelocation.h"
 #include "catalogue/frmcommands.h"
 
 #include <QApplication>
@@ -80,7 +81,7 @@ int main(int argc, char* argv[])
     std::vector<std::unique_ptr<frmCommands>> windows;
     bench::printRow(QStringLiteral("catalogue: open the window on 32766 items and show it"),
                     bench::bestMilliseconds(Runs, [&] {
-                        windows.push_back(std::make_unique<frmCommands>(&mainWindow, txtBind, progress, path));
+                        windows.push_back(std::make_unique<frmCommands>(&mainWindow, txtBind, progress, CatalogueLocation{path, {}}));
                         windows.back()->show();
                         QApplication::processEvents();
                     }),

@@ -4,6 +4,7 @@
 
 #include <QCursor>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 
 namespace {
@@ -13,9 +14,9 @@ const QString CatalogueDocument = QStringLiteral("commands.dat");
 
 } // namespace
 
-CatalogueUpdater::CatalogueUpdater(const QString& cataloguePath, QWidget* window, Connectivity connectivity,
+CatalogueUpdater::CatalogueUpdater(const CatalogueLocation& location, QWidget* window, Connectivity connectivity,
                                    const QUrl& baseUrl)
-    : m_cataloguePath(cataloguePath), m_window(window), m_connectivity(std::move(connectivity)), m_server(baseUrl)
+    : m_location(location), m_window(window), m_connectivity(std::move(connectivity)), m_server(baseUrl)
 {
 }
 
@@ -53,13 +54,29 @@ void CatalogueUpdater::download()
     const std::optional<QByteArray> content = fetch(CatalogueDocument);
     if (!content)
         return;
-    const QString error = ReplaceCatalogue(m_cataloguePath, *content);
+    // The server decides what the next opening of the window builds: a tree too large to
+    // build is refused here, before it replaces a catalogue that works.
+    if (!CatalogueFitsTheWindow(*content)) {
+        tellFailure(QStringLiteral("The new command list is too large."),
+                    QStringLiteral("It holds more than %L1 items, more than the command list window can show.")
+                        .arg(MaximumCatalogueItems));
+        return;
+    }
+    save(*content);
+}
+
+void CatalogueUpdater::save(const QByteArray& content)
+{
+    const QString path = m_location.writePath();
+    const QString error = ReplaceCatalogue(path, content);
     if (!error.isEmpty()) {
-        tellFailure(QStringLiteral("Could not save the new command list as %1.")
-                        .arg(QDir::toNativeSeparators(m_cataloguePath)),
+        tellFailure(QStringLiteral("Could not save the new command list as %1.").arg(QDir::toNativeSeparators(path)),
                     error);
         return;
     }
+    // A copy of the user's would hide the new catalogue were its version higher.
+    if (path == m_location.shipped && !m_location.user.isEmpty())
+        QFile::remove(m_location.user);
     tell(Dialogs::Icon::Information, QStringLiteral("Brindlework Update Util"),
          QStringLiteral("Update Completed Successfully!"));
 }

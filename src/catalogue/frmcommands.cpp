@@ -1,5 +1,6 @@
 #include "catalogue/frmcommands.h"
 
+#include "catalogue/cataloguelocation.h"
 #include "catalogue/catalogueupdater.h"
 #include "catalogue/commandlist.h"
 #include "catalogue/commandtree.h"
@@ -8,7 +9,6 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -31,18 +31,13 @@ constexpr Qt::WindowFlags WindowStyle =
 
 } // namespace
 
-QString defaultCataloguePath()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/commands.dat");
-}
-
 frmCommands::frmCommands(QWidget* mainWindow, QLineEdit* txtBind, QProgressBar* progress,
-                         const QString& cataloguePath)
+                         const CatalogueLocation& catalogue)
     : SideWindow(mainWindow, WindowStyle), m_txtBind(txtBind)
 {
     createControls();
-    Form_Load(*mainWindow, *progress, cataloguePath);
-    m_updater = std::make_unique<CatalogueUpdater>(cataloguePath, this);
+    Form_Load(*mainWindow, *progress, catalogue.readPath());
+    m_updater = std::make_unique<CatalogueUpdater>(catalogue, this);
 }
 
 frmCommands::~frmCommands() = default;

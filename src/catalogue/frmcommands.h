@@ -6,14 +6,12 @@
 #include <memory>
 
 class CatalogueUpdater;
+struct CatalogueLocation;
 class CommandTree;
 class QAction;
 class QLineEdit;
 class QProgressBar;
 class QTreeWidgetItem;
-
-// Where the catalogue lives: commands.dat in the program's own folder.
-QString defaultCataloguePath();
 
 // The command catalogue: a tree of categories, sections and console commands beside the
 // main window. Double-clicking a command appends it to the main window's binding field;
@@ -26,7 +24,7 @@ class frmCommands final : public SideWindow
 public:
     // mainWindow: the window to dock to and take the height of; txtBind: the field commands
     // are handed to; progress: the bar that shows the catalogue loading. None may be null.
-    frmCommands(QWidget* mainWindow, QLineEdit* txtBind, QProgressBar* progress, const QString& cataloguePath);
+    frmCommands(QWidget* mainWindow, QLineEdit* txtBind, QProgressBar* progress, const CatalogueLocation& catalogue);
     ~frmCommands() override;
 
     // Puts the selected node's text on the clipboard; nothing happens when no node is selected.

@@ -1,5 +1,6 @@
 #include "editor/frmmain.h"
 
+#include "catalogue/cataloguelocation.h"
 #include "catalogue/frmcommands.h"
 #include "cmru.h"
 #include "editor/bindingline.h"
@@ -678,7 +679,7 @@ void frmMain::mnuInsertC_Click()
 void frmMain::mnuCommandList_Click()
 {
     toggleSideWindow(
-        m_commands, m_name, [this] { return new frmCommands(this, m_txtBind, m_progress, defaultCataloguePath()); },
+        m_commands, m_name, [this] { return new frmCommands(this, m_txtBind, m_progress, CatalogueLocation::standard()); },
         menuItem(QStringLiteral("mnuCommandList")), toolbarEntry(12));
 }
 

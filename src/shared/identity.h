@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // Who the program is. Everything that shows a name, a version or an address
@@ -18,6 +19,14 @@ inline constexpr int VersionRevision = 0;
 inline QString versionText()
 {
     return QStringLiteral("%1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision);
+}
+
+// Names the running program, which decides where its settings and data folders are.
+inline void nameTheApplication()
+{
+    QCoreApplication::setOrganizationName(Organization);
+    QCoreApplication::setApplicationName(ApplicationName);
+    QCoreApplication::setApplicationVersion(versionText());
 }
 
 inline const QString ContactAddress = QStringLiteral("vantor@corvale.org");

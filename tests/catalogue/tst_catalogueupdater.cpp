@@ -1,4 +1,5 @@
 #include "cataloguetestfiles.h"
+#include "catalogue/cataloguefile.h"
 #include "catalogue/catalogueupdater.h"
 #include "catalogue/frmcommands.h"
 #include "httpresponder.h"
@@ -69,10 +70,13 @@ private:
     QString m_path;
     int m_connectivityAsked = 0;
 
-    std::unique_ptr<CatalogueUpdater> updater(const QString& path, bool online = true)
+    // The user's copy of the catalogue, used where the program's folder cannot be written.
+    QString userCopy() const { return m_dir.filePath(QStringLiteral("user/commands.dat")); }
+
+    std::unique_ptr<CatalogueUpdater> updater(const QString& path, bool online = true, const QString& user = {})
     {
         auto result = std::make_unique<CatalogueUpdater>(
-            path, nullptr,
+            CatalogueLocation{path, user}, nullptr,
             [this, online] {
                 ++m_connectivityAsked;
                 return online;
@@ -106,6 +110,7 @@ private slots:
     {
         QFile::remove(blocker());
         QDir(blocker()).removeRecursively();
+        QDir(m_dir.filePath(QStringLiteral("user"))).removeRecursively();
         m_server.clear();
         m_otherHost.requests.clear();
         m_connectivityAsked = 0;
@@ -230,7 +235,7 @@ private slots:
         ScriptedDialogs dialogs;
         QUrl nowhere = m_server.url();
         nowhere.setPort(1);
-        CatalogueUpdater(m_path, nullptr, [] { return true; }, nowhere).Check(QStringLiteral("1.2"));
+        CatalogueUpdater({m_path, {}}, nullptr, [] { return true; }, nowhere).Check(QStringLiteral("1.2"));
         QCOMPARE(shown(dialogs), QStringList{failed(QStringLiteral("Could not download \"version.txt\" from %1.\r\n"
                                                                    "Connection refused.")
                                                         .arg(nowhere.resolved(QUrl(QStringLiteral("version.txt")))
@@ -272,12 +277,78 @@ private slots:
                      QStringList{QStringLiteral("kept")});
     }
 
+    void aFolderItCannotWriteUpdatesTheUsersCopy()
+    {
+        QVERIFY(QFile::copy(m_path, blocker())); // the program's folder is a file: no writing there
+        const QString shipped = blocker() + QStringLiteral("/commands.dat");
+        ScriptedDialogs dialogs;
+        dialogs.answerMessage(Dialogs::Answer::Yes);
+        serveVersion("1.3");
+        m_server.serve("/commands.dat", HttpResponder::ok(NewCatalogue));
+        updater(shipped, true, userCopy())->Check(QStringLiteral("1.2"));
+        QCOMPARE(shown(dialogs), (QStringList{Offered, Completed}));
+        QCOMPARE(contents(userCopy()), NewCatalogue + "\r\n");
+        QCOMPARE(CatalogueLocation({shipped, userCopy()}).readPath(), userCopy());
+    }
+
+    void theNewerCopyIsRead_data()
+    {
+        QTest::addColumn<QByteArray>("shipped");
+        QTest::addColumn<QByteArray>("user"); // empty: the user has no copy
+        QTest::addColumn<bool>("userWins");
+        QTest::newRow("nominal: a download newer than the program's") << QByteArray("//1.2") << QByteArray("//1.3")
+                                                                       << true;
+        QTest::newRow("nominal: a package upgrade newer than the download")
+            << QByteArray("//1.4") << QByteArray("//1.3") << false;
+        QTest::newRow("edge: the same version") << QByteArray("//1.3") << QByteArray("//1.3") << false;
+        QTest::newRow("edge: versions compare number by number")
+            << QByteArray("//1.9") << QByteArray("//1.10") << true;
+        QTest::newRow("edge: no copy of the user's") << QByteArray("//1.2") << QByteArray() << false;
+    }
+
+    void theNewerCopyIsRead()
+    {
+        QFETCH(QByteArray, shipped);
+        QFETCH(QByteArray, user);
+        QFETCH(bool, userWins);
+        QVERIFY(ReplaceCatalogue(m_path, shipped).isEmpty());
+        if (!user.isEmpty())
+            QVERIFY(ReplaceCatalogue(userCopy(), user).isEmpty());
+        QCOMPARE(CatalogueLocation({m_path, userCopy()}).readPath(), userWins ? userCopy() : m_path);
+    }
+
+    void aCatalogueTooLargeForTheWindowIsRefused_data()
+    {
+        QTest::addColumn<int>("items");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("edge: the most the window takes") << MaximumCatalogueItems << true;
+        QTest::newRow("robustness: one item more") << MaximumCatalogueItems + 1 << false;
+        QTest::newRow("robustness: millions of one-character lines") << 4'000'000 << false;
+    }
+
+    void aCatalogueTooLargeForTheWindowIsRefused()
+    {
+        QFETCH(int, items);
+        QFETCH(bool, accepted);
+        QByteArray content = QByteArray("a\n").repeated(items);
+        content.chop(1); // the written file ends the last item
+        ScriptedDialogs dialogs;
+        dialogs.answerMessage(Dialogs::Answer::Yes);
+        serveVersion("1.3");
+        m_server.serve("/commands.dat", HttpResponder::ok(content));
+        updater(m_path)->Check(QStringLiteral("1.2"));
+        const QString refused = failed(QStringLiteral("The new command list is too large.\r\nIt holds more than "
+                                                      "32,766 items, more than the command list window can show."));
+        QCOMPARE(shown(dialogs), (QStringList{Offered, accepted ? Completed : refused}));
+        QCOMPARE(contents(m_path) == OldCatalogue, !accepted);
+    }
+
     void theOpenWindowKeepsItsCatalogue()
     {
         QWidget mainWindow;
         QLineEdit txtBind;
         QProgressBar progress;
-        QPointer<frmCommands> window = new frmCommands(&mainWindow, &txtBind, &progress, m_path);
+        QPointer<frmCommands> window = new frmCommands(&mainWindow, &txtBind, &progress, {m_path, {}});
         window->setUpdater(updater(m_path));
         const QStringList oldTree = describe(*window->TreeView1());
         ScriptedDialogs dialogs;
@@ -293,7 +364,7 @@ private slots:
         QCOMPARE(describe(*window->TreeView1()), oldTree);
         delete window;
 
-        const auto reopened = std::make_unique<frmCommands>(&mainWindow, &txtBind, &progress, m_path);
+        const auto reopened = std::make_unique<frmCommands>(&mainWindow, &txtBind, &progress, CatalogueLocation{m_path, {}});
         QCOMPARE(reopened->windowTitle(), QStringLiteral("Command List - v1.3"));
         QCOMPARE(describe(*reopened->TreeView1()),
                  texts({"{Weapons|Weapons|1", "  [Firing|Firing|1", "    |+attack|3"}));
@@ -304,7 +375,7 @@ private slots:
         QWidget mainWindow;
         QLineEdit txtBind;
         QProgressBar progress;
-        QPointer<frmCommands> window = new frmCommands(&mainWindow, &txtBind, &progress, m_path);
+        QPointer<frmCommands> window = new frmCommands(&mainWindow, &txtBind, &progress, {m_path, {}});
         window->setUpdater(updater(m_path));
         QSignalSpy closing(window.data(), &frmCommands::closing);
         ScriptedDialogs dialogs;

@@ -1,4 +1,5 @@
 #include "cataloguetestfiles.h"
+#include "catalogue/cataloguelocation.h"
 #include "catalogue/frmcommands.h"
 #include "shared/twips.h"
 #include "shared/windowdock.h"
@@ -38,7 +39,7 @@ private:
 
     frmCommands* openWindow(const QString& path)
     {
-        m_window = new frmCommands(m_main.get(), m_txtBind.get(), m_progress.get(), path);
+        m_window = new frmCommands(m_main.get(), m_txtBind.get(), m_progress.get(), CatalogueLocation{path, {}});
         return m_window;
     }
 
