@@ -2,8 +2,7 @@
 #include "editor/frmmain.h"
 #include "presentation/frmsplash.h"
 #include "selfcheck.h"
-#include "shared/fonts.h"
-#include "shared/identity.h"
+#include "shared/application.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -64,10 +63,7 @@ int main(int argc, char* argv[])
     preferX11UnderWayland(argc, argv);
 
     QApplication app(argc, argv);
-    identity::nameTheApplication();
-    QGuiApplication::setDesktopFileName(identity::ApplicationId);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    fonts::registerSubstitutes();
+    application::configure();
 
     const QString commandLine = QCoreApplication::arguments().mid(1).join(QLatin1Char(' '));
     std::unique_ptr<frmMain> mainWindow;
