@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QTextStream>
+#include <charconv>
 #include <cstring>
 
 namespace console {
@@ -50,14 +51,43 @@ QString cataloguePath()
     return QCoreApplication::applicationDirPath() + QStringLiteral("/commands.dat");
 }
 
-// Prints the file's problems; true when one of them is an error or a warning.
-bool report(const QString& file, const ScriptDiagnostics& diagnostics, QTextStream& out)
+// Lines are printed in pieces of about this size: few writes, and little memory when a
+// file has a great many problems.
+constexpr qsizetype PrintChunk = 1 << 20;
+
+void appendNumber(QByteArray& line, qsizetype number)
 {
-    for (const qsizetype row : diagnostics.problemRows())
-        for (const Diagnostic& diagnostic : diagnostics.diagnostics(row))
-            out << file << ':' << row + 1 << ':' << diagnostic.column + 1 << ": "
-                << severityName(diagnostic.severity()) << ": " << diagnostic.message << " [" << diagnostic.code()
-                << "]\n";
+    char digits[24];
+    line.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr - digits);
+}
+
+void appendProblem(QByteArray& lines, QByteArrayView file, qsizetype row, QByteArrayView text, const Finding& finding,
+                   Game game)
+{
+    lines.append(file).append(':');
+    appendNumber(lines, row + 1);
+    lines.append(':');
+    appendNumber(lines, finding.column + 1);
+    lines.append(": ").append(severityName(severityOf(finding.rule))).append(": ");
+    appendDescription(lines, finding, text, game);
+    lines.append(" [").append(codeOf(finding.rule)).append("]\n");
+}
+
+// Prints the file's problems; true when one of them is an error or a warning.
+bool report(const QString& file, const ScriptDiagnostics& diagnostics, QIODevice& out)
+{
+    const QByteArray name = file.toUtf8();
+    QByteArray lines;
+    lines.reserve(PrintChunk + 4096);
+    diagnostics.forEachProblemRow([&](qsizetype row, QByteArrayView text, std::span<const Finding> findings) {
+        for (const Finding& finding : findings)
+            appendProblem(lines, name, row, text, finding, diagnostics.game());
+        if (lines.size() >= PrintChunk) {
+            out.write(lines);
+            lines.clear();
+        }
+    });
+    out.write(lines);
     return diagnostics.count(Severity::Error) + diagnostics.count(Severity::Warning) > 0;
 }
 
@@ -66,7 +96,7 @@ class Checker
 public:
     explicit Checker(std::optional<Game> game) : m_game(game) {}
 
-    ExitCode check(const QString& file, QTextStream& out, QTextStream& err)
+    ExitCode check(const QString& file, QIODevice& out, QTextStream& err)
     {
         QFile device(file);
         if (!device.open(QIODevice::ReadOnly)) {
@@ -100,7 +130,7 @@ private:
 
 } // namespace
 
-int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err)
+int runCheck(const QStringList& arguments, QIODevice& out, QTextStream& err)
 {
     const std::optional<Options> options = parseOptions(arguments, err);
     if (!options)
@@ -120,7 +150,8 @@ bool checkRequested(int argc, char* argv[])
 int checkMain(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    QTextStream out(stdout);
+    QFile out;
+    out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
     QTextStream err(stderr);
     return runCheck(QCoreApplication::arguments().mid(2), out, err);
 }

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+class QIODevice;
 class QTextStream;
 
 // "corvale --check [--game quake|quake2] FILE...": checks scripts as the editor reads them
@@ -13,7 +14,7 @@ namespace console {
 
 // arguments: those after "--check". Returns 0 when no file has an error or a warning, 1
 // when one has, 2 when a file cannot be read or the arguments are wrong.
-int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err);
+int runCheck(const QStringList& arguments, QIODevice& out, QTextStream& err);
 
 bool checkRequested(int argc, char* argv[]);
 // Runs the check for main(), with no display and no widgets.

@@ -2,9 +2,14 @@
 
 #include "console/scripttokenizer.h"
 
-#include <deque>
+#include <memory>
+#include <vector>
 
 namespace console {
+
+// The commands whose words the rules look at; every other command is Other.
+enum class CommandName { Other, Bind, Unbind, Alias, Set };
+CommandName commandNameOf(std::span<const Word> words, QByteArrayView row);
 
 // One command as a check sees it: its words, and how deep it sits in the row. Depth 0 is a
 // command of the row itself; the command text of a bind or an alias is a script of its own
@@ -15,6 +20,7 @@ struct CommandView
     std::span<const Word> words;
     const Command* command; // null for the words after a bind's key that form one command
     int depth;
+    CommandName name;
 };
 
 // Visits every command of a row, and the commands in the command text of every bind and
@@ -38,7 +44,7 @@ private:
         tokenize(row, begin, end, level);
         for (const Command& command : level.commands) {
             const std::span<const Word> words = level.wordsOf(command);
-            walkCommand({row, words, &command, depth}, visit);
+            walkCommand({row, words, &command, depth, commandNameOf(words, row)}, visit);
         }
     }
 
@@ -53,14 +59,16 @@ private:
             const Word& text = body.front();
             walkRange(view.row, text.textStart(), text.textStart() + text.length, view.depth + 1, visit);
         } else {
-            walkCommand({view.row, body, nullptr, view.depth + 1}, visit);
+            walkCommand({view.row, body, nullptr, view.depth + 1, commandNameOf(body, view.row)}, visit);
         }
     }
 
     static std::span<const Word> commandText(const CommandView& view);
     TokenizedRow& tokensAt(int depth);
 
-    std::deque<TokenizedRow> m_levels; // one per depth, kept for their storage
+    // One per depth, kept for their storage; each on the heap, so that a deeper level
+    // added while a shallower one is walked leaves it in place.
+    std::vector<std::unique_ptr<TokenizedRow>> m_levels;
 };
 
 } // namespace console

@@ -2,6 +2,7 @@
 
 #include "console/game.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QLatin1StringView>
 #include <QString>
@@ -69,5 +70,7 @@ struct Diagnostic
 
 // What happens in the game and how to fix it, in one short sentence or two.
 QString describe(const Finding& finding, QByteArrayView row, Game game);
+// The same, appended to utf8 without a QString in between, for printing many of them.
+void appendDescription(QByteArray& utf8, const Finding& finding, QByteArrayView row, Game game);
 
 } // namespace console

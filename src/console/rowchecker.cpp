@@ -32,15 +32,22 @@ void RowChecker::checkCommand(const CommandView& view)
 {
     if (view.depth == 0)
         checkLine(view);
-    if (view.words.empty())
-        return;
-    const QByteArrayView name = view.words.front().text(view.row);
-    if (isCommandName(name, "bind") || isCommandName(name, "unbind"))
-        checkKey(view, isCommandName(name, "bind"));
-    else if (isCommandName(name, "alias") && view.words.size() > 1)
-        checkAliasName(view.words[1]);
-    else if (isCommandName(name, "set") && m_game == Game::Quake)
-        m_findings.push_back(about(Rule::SetInQuake, view.words.front()));
+    switch (view.name) {
+    case CommandName::Bind:
+    case CommandName::Unbind:
+        checkKey(view, view.name == CommandName::Bind);
+        break;
+    case CommandName::Alias:
+        if (view.words.size() > 1)
+            checkAliasName(view.words[1]);
+        break;
+    case CommandName::Set:
+        if (m_game == Game::Quake)
+            m_findings.push_back(about(Rule::SetInQuake, view.words.front()));
+        break;
+    case CommandName::Other:
+        break;
+    }
 }
 
 // What the engine's command buffer and tokenizer make of the row's own commands.

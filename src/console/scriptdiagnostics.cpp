@@ -50,23 +50,39 @@ void shiftEntries(std::vector<Entry>& entries, qsizetype from, qsizetype delta)
     }
 }
 
+Finding reboundFinding(const Binding& binding, qint32 laterRow)
+{
+    return {Rule::ReboundKey, binding.column, binding.textStart, binding.length, laterRow};
+}
+
+template <typename Entry>
+void appendAll(std::vector<Entry>& to, std::vector<Entry>&& from)
+{
+    if (to.empty())
+        to = std::move(from);
+    else
+        to.insert(to.end(), from.begin(), from.end());
+}
+
 } // namespace
 
 ScriptDiagnostics::ScriptDiagnostics(RowReader rows, Game game)
-    : m_rows(std::move(rows)), m_checker(game), m_bindingRows(size_t(keyIdCount()))
+    : m_rows(std::move(rows)), m_game(game), m_checker(game), m_bindingRows(size_t(keyIdCount()))
 {
 }
 
 void ScriptDiagnostics::setGame(Game game)
 {
+    m_game = game;
     m_checker.setGame(game);
     reset(m_rowCount);
 }
 
 void ScriptDiagnostics::reset(qsizetype rowCount)
 {
-    m_tallies.clear();
+    m_findings.clear();
     m_totals = {};
+    m_bindings.clear();
     for (std::vector<qint32>& rows : m_bindingRows)
         rows.clear();
     m_rowCount = rowCount;
@@ -98,56 +114,69 @@ QByteArrayView ScriptDiagnostics::bytesOf(qsizetype row) const
     return latin1Bytes(m_rows(row), m_scratch);
 }
 
+ScriptDiagnostics::Batch ScriptDiagnostics::checkBatch(const RowReader& rows, qsizetype first, qsizetype count,
+                                                       RowChecker& checker)
+{
+    Batch batch;
+    QByteArray scratch;
+    for (qsizetype row = first; row < first + count; ++row) {
+        checker.check(latin1Bytes(rows(row), scratch));
+        for (const Finding& finding : checker.findings())
+            batch.findings.push_back({qint32(row), finding});
+        for (const Binding& binding : checker.bindings())
+            batch.bindings.push_back({qint32(row), binding});
+    }
+    return batch;
+}
+
 // Checks rows that have no entries yet; every entry of the script after them is already
 // numbered for its place behind them.
 void ScriptDiagnostics::checkRows(qsizetype first, qsizetype count)
 {
-    const size_t talliesBefore = m_tallies.size();
-    std::vector<qsizetype> bindingsBefore(m_bindingRows.size(), -1); // for the keys given bindings here
-    for (qsizetype row = first; row < first + count; ++row) {
-        m_checker.check(bytesOf(row));
-        tally(row);
-        for (const Binding& binding : m_checker.bindings()) {
-            std::vector<qint32>& rows = m_bindingRows[size_t(binding.keyId)];
-            qsizetype& before = bindingsBefore[size_t(binding.keyId)];
-            if (before < 0)
-                before = qsizetype(rows.size());
-            rows.push_back(qint32(row));
-        }
-    }
-    placeAppended(m_tallies, talliesBefore, first);
-    for (size_t keyId = 0; keyId < m_bindingRows.size(); ++keyId)
-        if (bindingsBefore[keyId] >= 0)
-            placeAppended(m_bindingRows[keyId], size_t(bindingsBefore[keyId]), first);
+    Batch batch = checkBatch(m_rows, first, count, m_checker);
+    adopt(std::span(&batch, 1), first);
 }
 
-void ScriptDiagnostics::tally(qsizetype row)
+// Takes in batches that cover rows from first on, in order.
+void ScriptDiagnostics::adopt(std::span<Batch> batches, qsizetype first)
 {
-    if (m_checker.findings().empty())
-        return;
-    RowTally entry{qint32(row), {}};
-    for (const Finding& finding : m_checker.findings()) {
-        quint16& count = entry.counts[size_t(severityOf(finding.rule))];
-        count = quint16(std::min(int(count) + 1, 0xFFFF));
+    const size_t findingsBefore = m_findings.size();
+    const size_t bindingsBefore = m_bindings.size();
+    std::vector<qsizetype> keyRowsBefore(m_bindingRows.size(), -1); // for the keys given bindings here
+    for (Batch& batch : batches) {
+        for (const RowFinding& entry : batch.findings)
+            ++m_totals[size_t(severityOf(entry.finding.rule))];
+        for (const BoundKey& entry : batch.bindings) {
+            std::vector<qint32>& rows = m_bindingRows[size_t(entry.binding.keyId)];
+            qsizetype& before = keyRowsBefore[size_t(entry.binding.keyId)];
+            if (before < 0)
+                before = qsizetype(rows.size());
+            rows.push_back(entry.row);
+        }
+        appendAll(m_findings, std::move(batch.findings));
+        appendAll(m_bindings, std::move(batch.bindings));
     }
-    for (int severity = 0; severity < SeverityCount; ++severity)
-        m_totals[size_t(severity)] += entry.counts[size_t(severity)];
-    m_tallies.push_back(entry);
+    placeAppended(m_findings, findingsBefore, first);
+    placeAppended(m_bindings, bindingsBefore, first);
+    for (size_t keyId = 0; keyId < m_bindingRows.size(); ++keyId)
+        if (keyRowsBefore[keyId] >= 0)
+            placeAppended(m_bindingRows[keyId], size_t(keyRowsBefore[keyId]), first);
 }
 
 void ScriptDiagnostics::forgetRows(qsizetype first, qsizetype count)
 {
-    for (auto entry = firstAtOrAfter(m_tallies, first); entry != m_tallies.end() && entry->row < first + count; ++entry)
-        for (int severity = 0; severity < SeverityCount; ++severity)
-            m_totals[size_t(severity)] -= entry->counts[size_t(severity)];
-    eraseRows(m_tallies, first, count);
-    for (std::vector<qint32>& rows : m_bindingRows)
-        eraseRows(rows, first, count);
+    for (auto entry = firstAtOrAfter(m_findings, first); entry != m_findings.end() && entry->row < first + count; ++entry)
+        --m_totals[size_t(severityOf(entry->finding.rule))];
+    eraseRows(m_findings, first, count);
+    for (auto entry = firstAtOrAfter(m_bindings, first); entry != m_bindings.end() && entry->row < first + count; ++entry)
+        eraseRows(m_bindingRows[size_t(entry->binding.keyId)], first, count);
+    eraseRows(m_bindings, first, count);
 }
 
 void ScriptDiagnostics::shiftRows(qsizetype from, qsizetype delta)
 {
-    shiftEntries(m_tallies, from, delta);
+    shiftEntries(m_findings, from, delta);
+    shiftEntries(m_bindings, from, delta);
     for (std::vector<qint32>& rows : m_bindingRows)
         shiftEntries(rows, from, delta);
 }
@@ -182,69 +211,92 @@ qsizetype ScriptDiagnostics::count(Severity severity) const
     return total;
 }
 
-// The row must have been checked by m_checker just before.
-std::vector<Finding> ScriptDiagnostics::reboundFindings(qsizetype row) const
+// Adds what only the whole script knows and puts the findings in the order of their columns.
+void ScriptDiagnostics::finishRow(qsizetype row, std::vector<Finding>& findings) const
 {
-    std::vector<Finding> findings;
-    const std::vector<Binding>& bindings = m_checker.bindings();
-    for (auto binding = bindings.begin(); binding != bindings.end(); ++binding) {
-        const std::vector<qint32>& rows = m_bindingRows[size_t(binding->keyId)];
-        // The n-th bind of a key in this row is the n-th entry of this row.
-        const auto earlierInRow = std::count_if(bindings.begin(), binding, [&](const Binding& other) {
-            return other.keyId == binding->keyId;
-        });
-        const auto entry = firstAtOrAfter(rows, row) + earlierInRow;
-        if (entry + 1 < rows.end())
-            findings.push_back({Rule::ReboundKey, binding->column, binding->textStart, binding->length, *(entry + 1)});
-    }
-    return findings;
-}
-
-QList<Diagnostic> ScriptDiagnostics::diagnostics(qsizetype row) const
-{
-    const QByteArrayView bytes = bytesOf(row);
-    m_checker.check(bytes);
-    std::vector<Finding> findings = m_checker.findings();
-    const std::vector<Finding> rebound = reboundFindings(row);
-    findings.insert(findings.end(), rebound.begin(), rebound.end());
     if (row == 0 && exceedsCommandBuffer())
         findings.push_back({Rule::LargeFile, 0});
     std::stable_sort(findings.begin(), findings.end(),
                      [](const Finding& a, const Finding& b) { return a.column < b.column; });
+}
+
+void ScriptDiagnostics::findingsOf(qsizetype row, std::vector<Finding>& findings) const
+{
+    findings.clear();
+    for (auto entry = firstAtOrAfter(m_findings, row); entry != m_findings.end() && entry->row == row; ++entry)
+        findings.push_back(entry->finding);
+    const auto bound = firstAtOrAfter(m_bindings, row);
+    for (auto entry = bound; entry != m_bindings.end() && entry->row == row; ++entry) {
+        const std::vector<qint32>& rows = m_bindingRows[size_t(entry->binding.keyId)];
+        // The n-th bind of a key in this row is the n-th entry of this row.
+        const auto earlierInRow = std::count_if(bound, entry, [&](const BoundKey& other) {
+            return other.binding.keyId == entry->binding.keyId;
+        });
+        const auto later = firstAtOrAfter(rows, row) + earlierInRow + 1;
+        if (later < rows.end())
+            findings.push_back(reboundFinding(entry->binding, *later));
+    }
+    finishRow(row, findings);
+}
+
+QList<Diagnostic> ScriptDiagnostics::diagnostics(qsizetype row) const
+{
+    std::vector<Finding> findings;
+    findingsOf(row, findings);
+    const QByteArrayView bytes = bytesOf(row);
     QList<Diagnostic> diagnostics;
     diagnostics.reserve(qsizetype(findings.size()));
     for (const Finding& finding : findings)
-        diagnostics.append({finding.rule, row, finding.column, describe(finding, bytes, game())});
+        diagnostics.append({finding.rule, row, finding.column, describe(finding, bytes, m_game)});
     return diagnostics;
 }
 
-const ScriptDiagnostics::RowTally* ScriptDiagnostics::tallyOf(qsizetype row) const
+// Walks the findings and the bindings together in the order of rows; a binding is the next
+// entry of its key's rows each time, so no search is needed.
+void ScriptDiagnostics::forEachProblemRow(const ProblemVisitor& visit) const
 {
-    const auto entry = firstAtOrAfter(m_tallies, row);
-    return entry != m_tallies.end() && entry->row == row ? &*entry : nullptr;
+    std::vector<size_t> nextOfKey(m_bindingRows.size(), 0);
+    std::vector<Finding> findings;
+    auto found = m_findings.begin();
+    auto bound = m_bindings.begin();
+    const qsizetype none = m_rowCount;
+    qsizetype row = exceedsCommandBuffer() ? 0 : none;
+    for (;;) {
+        row = std::min({row, found != m_findings.end() ? qsizetype(found->row) : none,
+                        bound != m_bindings.end() ? qsizetype(bound->row) : none});
+        if (row >= none)
+            return;
+        findings.clear();
+        for (; found != m_findings.end() && found->row == row; ++found)
+            findings.push_back(found->finding);
+        for (; bound != m_bindings.end() && bound->row == row; ++bound) {
+            const std::vector<qint32>& rows = m_bindingRows[size_t(bound->binding.keyId)];
+            const size_t later = ++nextOfKey[size_t(bound->binding.keyId)];
+            if (later < rows.size())
+                findings.push_back(reboundFinding(bound->binding, rows[later]));
+        }
+        finishRow(row, findings);
+        if (!findings.empty())
+            visit(row, bytesOf(row), findings);
+        row = none;
+    }
 }
 
 std::optional<Severity> ScriptDiagnostics::worstSeverity(qsizetype row) const
 {
+    std::vector<Finding> findings;
+    findingsOf(row, findings);
     std::optional<Severity> worst;
-    if (const RowTally* entry = tallyOf(row))
-        worst = Severity(std::find_if(entry->counts.begin(), entry->counts.end(), [](quint16 n) { return n > 0; }) -
-                         entry->counts.begin());
-    if (worst == Severity::Error)
-        return worst;
-    m_checker.check(bytesOf(row));
-    if (!reboundFindings(row).empty())
-        return Severity::Warning;
-    if (!worst && row == 0 && exceedsCommandBuffer())
-        return Severity::Note;
+    for (const Finding& finding : findings)
+        worst = std::min(worst.value_or(Severity::Note), severityOf(finding.rule));
     return worst;
 }
 
 std::optional<qsizetype> ScriptDiagnostics::firstProblemAfter(qsizetype row) const
 {
     qsizetype best = m_rowCount;
-    const auto entry = firstAtOrAfter(m_tallies, row + 1);
-    if (entry != m_tallies.end())
+    const auto entry = firstAtOrAfter(m_findings, row + 1);
+    if (entry != m_findings.end())
         best = entry->row;
     for (const std::vector<qint32>& rows : m_bindingRows) {
         // Every entry but the last is a rebound key.
@@ -260,8 +312,8 @@ std::optional<qsizetype> ScriptDiagnostics::firstProblemAfter(qsizetype row) con
 std::optional<qsizetype> ScriptDiagnostics::lastProblemBefore(qsizetype row) const
 {
     qsizetype best = -1;
-    const auto entry = firstAtOrAfter(m_tallies, row);
-    if (entry != m_tallies.begin())
+    const auto entry = firstAtOrAfter(m_findings, row);
+    if (entry != m_findings.begin())
         best = std::prev(entry)->row;
     for (const std::vector<qint32>& rows : m_bindingRows) {
         const qsizetype earlier = std::min<qsizetype>(firstAtOrAfter(rows, row) - rows.begin(), qsizetype(rows.size()) - 1) - 1;
@@ -290,15 +342,7 @@ std::optional<qsizetype> ScriptDiagnostics::previousProblemRow(qsizetype row) co
 std::vector<qsizetype> ScriptDiagnostics::problemRows() const
 {
     std::vector<qsizetype> rows;
-    for (const RowTally& entry : m_tallies)
-        rows.push_back(entry.row);
-    for (const std::vector<qint32>& bindings : m_bindingRows)
-        if (!bindings.empty())
-            rows.insert(rows.end(), bindings.begin(), bindings.end() - 1);
-    if (exceedsCommandBuffer() && m_rowCount > 0)
-        rows.push_back(0);
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    forEachProblemRow([&rows](qsizetype row, QByteArrayView, std::span<const Finding>) { rows.push_back(row); });
     return rows;
 }
 

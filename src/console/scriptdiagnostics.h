@@ -5,23 +5,27 @@
 #include "console/rowchecker.h"
 
 #include <QList>
+#include <functional>
 #include <optional>
+#include <span>
 
 namespace console {
 
 // The problems of a whole script, kept up to date as its rows change: tell it about every
 // change after the rows have changed. Rows count from 0. Only rows with problems take
-// storage: a tally of their problems, sorted by row; the messages are made again when asked
-// for. The rows that bind each key (binds of the rows themselves, not those inside aliases)
-// are kept as sorted row numbers per key, so that a key bound again further down is found
+// storage: their findings, sorted by row, which are put in words only when asked for. The
+// binds of the rows themselves (not those inside aliases) are kept twice: sorted by row,
+// and as sorted row numbers per key, so that a key bound again further down is found
 // without reading other rows. An insertion or a removal renumbers the rows after it: at
-// worst one addition per row with a problem or a binding, no copy of anything per row.
+// worst one addition per finding or binding, no copy of anything per row.
 class ScriptDiagnostics
 {
 public:
+    // A full check (reset, setGame) of a long script reads rows from several threads at
+    // once, so rows must only read.
     ScriptDiagnostics(RowReader rows, Game game);
 
-    Game game() const { return m_checker.game(); }
+    Game game() const { return m_game; }
     void setGame(Game game); // checks every row again
 
     void reset(qsizetype rowCount);
@@ -32,6 +36,10 @@ public:
 
     // In the order of their columns.
     QList<Diagnostic> diagnostics(qsizetype row) const;
+    // Every row with a problem, in order, with its text and its findings in the order of
+    // their columns; the findings point into the text.
+    using ProblemVisitor = std::function<void(qsizetype row, QByteArrayView text, std::span<const Finding> findings)>;
+    void forEachProblemRow(const ProblemVisitor& visit) const;
     // The gravest problem of the row, or nothing for a clean row.
     std::optional<Severity> worstSeverity(qsizetype row) const;
     qsizetype count(Severity severity) const;
@@ -44,30 +52,44 @@ public:
     std::vector<qsizetype> problemRows() const;
 
 private:
-    struct RowTally
+    struct RowFinding
     {
         qint32 row;
-        std::array<quint16, SeverityCount> counts; // saturating
+        Finding finding;
+    };
+    struct BoundKey
+    {
+        qint32 row;
+        Binding binding;
+    };
+    // What checking a stretch of rows found, sorted by row.
+    struct Batch
+    {
+        std::vector<RowFinding> findings;
+        std::vector<BoundKey> bindings;
     };
 
+    static Batch checkBatch(const RowReader& rows, qsizetype first, qsizetype count, RowChecker& checker);
     QByteArrayView bytesOf(qsizetype row) const;
     void checkRows(qsizetype first, qsizetype count);
-    void tally(qsizetype row);
+    void adopt(std::span<Batch> batches, qsizetype first);
     void forgetRows(qsizetype first, qsizetype count);
     void shiftRows(qsizetype from, qsizetype delta);
     bool exceedsCommandBuffer() const;
     qsizetype reboundCount() const;
-    std::vector<Finding> reboundFindings(qsizetype row) const;
+    void findingsOf(qsizetype row, std::vector<Finding>& findings) const;
+    void finishRow(qsizetype row, std::vector<Finding>& findings) const;
     std::optional<qsizetype> firstProblemAfter(qsizetype row) const;
     std::optional<qsizetype> lastProblemBefore(qsizetype row) const;
-    const RowTally* tallyOf(qsizetype row) const;
 
     RowReader m_rows;
-    mutable RowChecker m_checker;
+    Game m_game;
+    RowChecker m_checker;
     mutable QByteArray m_scratch;
     qsizetype m_rowCount = 0;
-    std::vector<RowTally> m_tallies;
+    std::vector<RowFinding> m_findings; // but the rebound keys and the large file
     std::array<qint64, SeverityCount> m_totals{};
+    std::vector<BoundKey> m_bindings;
     std::vector<std::vector<qint32>> m_bindingRows; // by key identity
 };
 

@@ -68,6 +68,16 @@ QByteArrayView latin1Bytes(QAnyStringView row, QByteArray& scratch);
 
 // Whether a word is the command name given in lower-case letters; the engines match command
 // names without regard to case.
-bool isCommandName(QByteArrayView word, QByteArrayView lowerCaseName);
+inline bool isCommandName(QByteArrayView word, QByteArrayView lowerCaseName)
+{
+    if (word.size() != lowerCaseName.size())
+        return false;
+    // Setting bit 5 turns an upper-case letter into its lower case, and only letters can then
+    // match the letters of a command name.
+    for (qsizetype i = 0; i < word.size(); ++i)
+        if ((word[i] | 0x20) != lowerCaseName[i])
+            return false;
+    return true;
+}
 
 } // namespace console

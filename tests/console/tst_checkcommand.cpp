@@ -1,5 +1,6 @@
 #include "console/checkcommand.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,9 +18,11 @@ struct Run
 Run check(const QStringList& arguments)
 {
     Run run;
-    QTextStream out(&run.out);
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
     QTextStream err(&run.err);
     run.exitCode = console::runCheck(arguments, out, err);
+    run.out = QString::fromUtf8(out.data());
     return run;
 }
 
