@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QLineEdit>
 #include <QProgressBar>
 #include <QTemporaryDir>
 #include <memory>
@@ -57,12 +56,10 @@ int main(int argc, char* argv[])
     QTemporaryDir dir;
     const QString path = writeCatalogue(dir);
 
-    // The main window's side of the load: a visible progress bar and binding field.
+    // The main window's side of the load: a visible progress bar.
     QWidget mainWindow;
     mainWindow.resize(366, 375);
     auto* progress = new QProgressBar(&mainWindow);
-    auto* txtBind = new QLineEdit(&mainWindow);
-    txtBind->move(0, 40);
     mainWindow.show();
 
     bench::printHeader();
@@ -81,7 +78,7 @@ int main(int argc, char* argv[])
     std::vector<std::unique_ptr<frmCommands>> windows;
     bench::printRow(QStringLiteral("catalogue: open the window on 32766 items and show it"),
                     bench::bestMilliseconds(Runs, [&] {
-                        windows.push_back(std::make_unique<frmCommands>(&mainWindow, txtBind, progress, CatalogueLocation{path, {}}));
+                        windows.push_back(std::make_unique<frmCommands>(&mainWindow, progress, CatalogueLocation{path, {}}));
                         windows.back()->show();
                         QApplication::processEvents();
                     }),

@@ -1,6 +1,7 @@
 // Opens, shows and saves a million-line config through the main window, next to a
 // baseline of the same bytes read and written with plain standard streams.
 #include "benchutil.h"
+#include "editor/filecommands.h"
 #include "editor/frmmain.h"
 
 #include <QApplication>
@@ -61,14 +62,14 @@ int main(int argc, char* argv[])
     window.show();
     QCoreApplication::processEvents();
     const double before = bench::currentMegabytes();
-    window.OpenBindFile(path);
+    window.files().OpenBindFile(path);
     QCoreApplication::processEvents();
     const double added = bench::peakMegabytes() - before;
     const double open = bench::bestMilliseconds(3, [&] {
-        window.OpenBindFile(path);
+        window.files().OpenBindFile(path);
         QCoreApplication::processEvents(); // the view lays out and paints the first screen
     });
-    const double save = bench::bestMilliseconds(3, [&] { window.mnuSave_Click(); });
+    const double save = bench::bestMilliseconds(3, [&] { window.files().Save(); });
     if (window.lstBind().count() != LineCount || digestOf(path) != digest) {
         std::fprintf(stderr, "the round trip changed the file\n");
         return 1;

@@ -10,7 +10,6 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
 
@@ -31,9 +30,8 @@ constexpr Qt::WindowFlags WindowStyle =
 
 } // namespace
 
-frmCommands::frmCommands(QWidget* mainWindow, QLineEdit* txtBind, QProgressBar* progress,
-                         const CatalogueLocation& catalogue)
-    : SideWindow(mainWindow, WindowStyle), m_txtBind(txtBind)
+frmCommands::frmCommands(QWidget* mainWindow, QProgressBar* progress, const CatalogueLocation& catalogue)
+    : SideWindow(mainWindow, WindowStyle)
 {
     createControls();
     Form_Load(*mainWindow, *progress, catalogue.readPath());
@@ -106,12 +104,7 @@ void frmCommands::MyCopyClip()
 
 void frmCommands::MyPasteClip()
 {
-    if (!m_txtBind)
-        return;
-    const QString pasted = QGuiApplication::clipboard()->text();
-    const QString old = m_txtBind->text();
-    m_txtBind->setText(old.isEmpty() ? pasted : old + u';' + pasted);
-    m_txtBind->setCursorPosition(int(m_txtBind->text().size()));
+    emit commandChosen(QGuiApplication::clipboard()->text());
 }
 
 void frmCommands::mnuCheck_Click()

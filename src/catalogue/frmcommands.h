@@ -9,7 +9,6 @@ class CatalogueUpdater;
 struct CatalogueLocation;
 class CommandTree;
 class QAction;
-class QLineEdit;
 class QProgressBar;
 class QTreeWidgetItem;
 
@@ -22,14 +21,14 @@ class frmCommands final : public SideWindow
     Q_OBJECT
 
 public:
-    // mainWindow: the window to dock to and take the height of; txtBind: the field commands
-    // are handed to; progress: the bar that shows the catalogue loading. None may be null.
-    frmCommands(QWidget* mainWindow, QLineEdit* txtBind, QProgressBar* progress, const CatalogueLocation& catalogue);
+    // mainWindow: the window to dock to and take the height of; progress: the bar that shows
+    // the catalogue loading. Neither may be null.
+    frmCommands(QWidget* mainWindow, QProgressBar* progress, const CatalogueLocation& catalogue);
     ~frmCommands() override;
 
     // Puts the selected node's text on the clipboard; nothing happens when no node is selected.
     void MyCopyClip();
-    // Appends the clipboard's text to the binding field, after a ";" when it is not empty.
+    // Hands the clipboard's text on as the chosen command.
     void MyPasteClip();
 
     // "Check For List Updates": runs the update check against the catalogue file.
@@ -41,6 +40,10 @@ public:
     QString catalogueVersion() const { return m_tag; }
     CommandTree* TreeView1() const { return m_treeView1; }
 
+signals:
+    // A command was chosen in the tree, for the binding field.
+    void commandChosen(const QString& command);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -50,7 +53,6 @@ private:
     void TreeView1_DblClick(QTreeWidgetItem* item);
     void mnuCheck_Click();
 
-    QPointer<QLineEdit> m_txtBind;
     QString m_tag;
     QAction* m_mnuCheck = nullptr;
     CommandTree* m_treeView1 = nullptr;

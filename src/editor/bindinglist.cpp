@@ -1,5 +1,7 @@
 #include "editor/bindinglist.h"
 
+#include <utility>
+
 BindingList::BindingList(QObject* parent) : QAbstractListModel(parent), m_selection(this)
 {
 }
@@ -45,6 +47,14 @@ void BindingList::assign(LineStore lines)
     beginResetModel();
     m_lines = std::move(lines);
     endResetModel();
+}
+
+LineStore BindingList::takeAll()
+{
+    beginResetModel();
+    LineStore lines = std::exchange(m_lines, {});
+    endResetModel();
+    return lines;
 }
 
 int BindingList::selectedRow() const

@@ -24,6 +24,8 @@ public:
     void removeAll();
     // Replaces every row at once, as reading a file does.
     void assign(LineStore lines);
+    // Hands over every row, leaving the list empty; nothing is copied.
+    LineStore takeAll();
     const LineStore& lines() const { return m_lines; }
 
     // The selected row's position, or 0 when no row is selected.

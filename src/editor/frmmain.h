@@ -1,13 +1,15 @@
 #pragma once
 
-#include "editor/bindinglist.h"
+#include "editor/bindingdocument.h"
 
 #include <QMainWindow>
 #include <QPointer>
-#include <functional>
 #include <memory>
 
 class BindingView;
+class EditCommands;
+class FileCommands;
+class MainActions;
 class PictureBox;
 class QComboBox;
 class QLabel;
@@ -15,15 +17,15 @@ class QLineEdit;
 class QMenu;
 class QProgressBar;
 class QPushButton;
-class QToolBar;
 class SideWindow;
 class cLogo;
 class frmCommands;
 class frmName;
 namespace tolvane { class cMRU; }
 
-// The main window: the binding list, the entry row that composes new lines, the menus
-// and toolbar that start every command, and the side windows it shows and hides.
+// The main window: the binding list, the entry row that composes new lines, the menus and
+// toolbar that start every command, and the side windows it shows and hides. The rows and
+// their file are the document's; the commands live in FileCommands and EditCommands.
 class frmMain final : public QMainWindow
 {
     Q_OBJECT
@@ -33,84 +35,59 @@ public:
     explicit frmMain(const QString& commandLine = {}, QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // The document state: the product name, or the path of the file last read or written.
-    QString caption() const { return m_caption; }
+    // The document state as the title shows it: the product name, or the file's path.
+    QString caption() const;
 
-    BindingList& lstBind() { return m_bindings; }
+    BindingDocument& document() { return m_document; }
+    FileCommands& files() const { return *m_files; }
+    BindingList& lstBind() { return m_document.rows(); }
     BindingView* lstBindView() const { return m_lstBind; }
     QLineEdit* txtBind() const { return m_txtBind; }
     QComboBox* txtKey() const { return m_txtKey; }
     QComboBox* cmbType() const { return m_cmbType; }
     QProgressBar* Progress() const { return m_progress; }
     PictureBox* picLogo() const { return m_picLogo; }
-    QMenu* mnuEdit() const { return m_mnuEdit; }
+    QMenu* mnuEdit() const;
     // The recent-files list, or null when it could not be set up.
-    tolvane::cMRU* recentFiles() const { return m_mru.get(); }
+    tolvane::cMRU* recentFiles() const;
     // Toolbar entries counted from 1, separators included.
-    QAction* toolbarEntry(int entry) const;
+    QAction* toolbarEntry(int entry) const { return m_toolbarEntries.value(entry - 1); }
+    // The command of that menu item's name ("mnuSave"), shared with its toolbar button.
     QAction* menuItem(const QString& name) const;
     frmCommands* commandsWindow() const;
     frmName* nameWindow() const;
 
     void AddBinding();
-    void CommandLineOpen();
-    void OpenBindFile(const QString& name);
-    // Save and Save As; false when nothing was written.
-    bool Save();
-    bool SaveAs();
 
 public slots:
     void cmdAdd_Click();
     void cmbType_Click();
     void lstBind_DblClick();
     void lstBind_ContextMenu();
-    void Toolbar1_ButtonClick(const QString& key);
-
-    void mnuNew_Click();
-    void mnuOpen_Click();
-    void mnuClose_Click();
-    void mnuSave_Click();
-    void mnuSaveAs_Click();
-    void mnuFileMRU_Click(int index);
-    void mnuExit_Click();
-    void mnuCut_Click();
-    void mnuCopy_Click();
-    void mnuPaste_Click();
-    void mnuDelete_Click();
-    void mnuClearAll_Click();
-    void mnuInsertC_Click();
-    void mnuCommandList_Click();
-    void mnuFunName_Click();
-    void mnuEditColors_Click();
-    void mnuAbout_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void createControls();
-    void createMenus();
-    void createToolbar();
+    void createActions();
     void Form_Load();
-    void setUpRecentFiles();
-    void setCaption(const QString& caption);
-    QAction* addMenuItem(QMenu* menu, const QString& name, const QString& text, const QKeySequence& shortcut,
-                         void (frmMain::*slot)());
-    bool askSaveName(const QString& title);
-    bool refuseUnwritableRows();
-    bool saveTo(const QString& name);
-    bool writeBindFile(const QString& name);
-    void listAdd(const QString& name);
-    void toggleSideWindow(QPointer<SideWindow>& window, QPointer<SideWindow>& other,
-                          const std::function<SideWindow*()>& create, QAction* item, QAction* button);
+    void showCaption();
+    void confirmExit();
+    void toggleCommandList();
+    void toggleFunName();
+    void appendToBinding(const QString& command);
+    void showColors();
+    void showAbout();
+    template <typename Create>
+    void toggleSideWindow(QPointer<SideWindow>& window, QPointer<SideWindow>& other, Create create, QAction* toggle);
 
-    BindingList m_bindings;
-    QString m_caption;
+    BindingDocument m_document;
     QString m_commandLine;
-    QString m_currentFileName;
-    QString m_dialogFileName; // the file dialog's memory: the name last picked
+    std::unique_ptr<MainActions> m_actions;
+    FileCommands* m_files = nullptr;
+    EditCommands* m_edits = nullptr;
 
-    QToolBar* m_toolbar = nullptr;
     QList<QAction*> m_toolbarEntries;
     PictureBox* m_picLogo = nullptr;
     QLabel* m_lblQuote = nullptr;
@@ -120,12 +97,8 @@ private:
     QPushButton* m_cmdAdd = nullptr;
     BindingView* m_lstBind = nullptr;
     QProgressBar* m_progress = nullptr;
-    QMenu* m_mnuEdit = nullptr;
-    QList<QAction*> m_mnuFileMRU;
-    QAction* m_mnuMRUDiv = nullptr;
 
     std::unique_ptr<cLogo> m_logo;
-    std::unique_ptr<tolvane::cMRU> m_mru;
     QPointer<SideWindow> m_commands;
     QPointer<SideWindow> m_name;
 };

@@ -1,6 +1,5 @@
 #include "funname/frmname.h"
 
-#include "editor/bindinglist.h"
 #include "funname/glyphpalette.h"
 #include "funname/glyphs.h"
 #include "funname/namestrip.h"
@@ -22,10 +21,9 @@ constexpr int ClientHeight = 5115;
 
 } // namespace
 
-frmName::frmName(QWidget* mainWindow, BindingList* lstBind)
+frmName::frmName(QWidget* mainWindow)
     : SideWindow(mainWindow, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_lstBind(lstBind)
+                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("Vantor's Name Utility"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/funname.svg")));
@@ -127,8 +125,7 @@ void frmName::ClearName()
 
 void frmName::AddNameToBind()
 {
-    if (m_lstBind)
-        m_lstBind->insert(1, m_name.nameLine(m_lblCap->text()));
+    emit nameComposed(m_name.nameLine(m_lblCap->text()));
 }
 
 QImage frmName::slotPicture(int slot) const

@@ -5,9 +5,7 @@
 #include <QImage>
 #include "shared/sidewindow.h"
 
-#include <QPointer>
 
-class BindingList;
 class GlyphPalette;
 class NameStrip;
 class QLabel;
@@ -20,13 +18,13 @@ class frmName final : public SideWindow
     Q_OBJECT
 
 public:
-    frmName(QWidget* mainWindow, BindingList* lstBind);
+    explicit frmName(QWidget* mainWindow);
 
     void PlaceGlyph(int code);
     void SelectSlot(int slot);
     void BackspaceGlyph();
     void ClearName();
-    // Inserts the name line at the top of the binding list.
+    // Hands on the name line, for the top of the binding list.
     void AddNameToBind();
 
     int CursorSlot() const { return m_name.CursorSlot(); }
@@ -36,6 +34,9 @@ public:
     // Left edge of the marker inside the name strip, in twips.
     int markerLeft() const;
 
+signals:
+    void nameComposed(const QString& line);
+
 private:
     void buildMenu();
     QWidget* buildClientArea();
@@ -44,7 +45,6 @@ private:
     void nameChanged();
 
     NameComposer m_name;
-    QPointer<BindingList> m_lstBind;
     NameStrip* m_picture1 = nullptr;
     QLabel* m_lblCap = nullptr;
 };

@@ -346,9 +346,8 @@ private slots:
     void theOpenWindowKeepsItsCatalogue()
     {
         QWidget mainWindow;
-        QLineEdit txtBind;
         QProgressBar progress;
-        QPointer<frmCommands> window = new frmCommands(&mainWindow, &txtBind, &progress, {m_path, {}});
+        QPointer<frmCommands> window = new frmCommands(&mainWindow, &progress, {m_path, {}});
         window->setUpdater(updater(m_path));
         const QStringList oldTree = describe(*window->TreeView1());
         ScriptedDialogs dialogs;
@@ -364,7 +363,7 @@ private slots:
         QCOMPARE(describe(*window->TreeView1()), oldTree);
         delete window;
 
-        const auto reopened = std::make_unique<frmCommands>(&mainWindow, &txtBind, &progress, CatalogueLocation{m_path, {}});
+        const auto reopened = std::make_unique<frmCommands>(&mainWindow, &progress, CatalogueLocation{m_path, {}});
         QCOMPARE(reopened->windowTitle(), QStringLiteral("Command List - v1.3"));
         QCOMPARE(describe(*reopened->TreeView1()),
                  texts({"{Weapons|Weapons|1", "  [Firing|Firing|1", "    |+attack|3"}));
@@ -373,9 +372,8 @@ private slots:
     void closingDuringATransferWaitsForTheCheck()
     {
         QWidget mainWindow;
-        QLineEdit txtBind;
         QProgressBar progress;
-        QPointer<frmCommands> window = new frmCommands(&mainWindow, &txtBind, &progress, {m_path, {}});
+        QPointer<frmCommands> window = new frmCommands(&mainWindow, &progress, {m_path, {}});
         window->setUpdater(updater(m_path));
         QSignalSpy closing(window.data(), &frmCommands::closing);
         ScriptedDialogs dialogs;

@@ -33,13 +33,14 @@ private:
     QTemporaryDir m_dir;
     QString m_path;
     std::unique_ptr<QWidget> m_main;
-    std::unique_ptr<QLineEdit> m_txtBind;
+    QStringList m_chosen; // what the window handed on, in order
     std::unique_ptr<QProgressBar> m_progress;
     QPointer<frmCommands> m_window;
 
     frmCommands* openWindow(const QString& path)
     {
-        m_window = new frmCommands(m_main.get(), m_txtBind.get(), m_progress.get(), CatalogueLocation{path, {}});
+        m_window = new frmCommands(m_main.get(), m_progress.get(), CatalogueLocation{path, {}});
+        connect(m_window, &frmCommands::commandChosen, this, [this](const QString& command) { m_chosen << command; });
         return m_window;
     }
 
@@ -77,7 +78,7 @@ private slots:
         m_path = writeCatalogue(m_dir, Catalogue);
         m_main = std::make_unique<QWidget>();
         m_main->setGeometry(200, 150, 400, 500);
-        m_txtBind = std::make_unique<QLineEdit>();
+        m_chosen.clear();
         m_progress = std::make_unique<QProgressBar>();
     }
 
@@ -85,7 +86,6 @@ private slots:
     {
         delete m_window;
         m_main.reset();
-        m_txtBind.reset();
         m_progress.reset();
     }
 
@@ -164,22 +164,18 @@ private slots:
         QCOMPARE(CommandTree::image(item), 2);
         doubleClick(window, item);
         QCOMPARE(CommandTree::image(item), 1);
-        QCOMPARE(m_txtBind->text(), QString());
+        QCOMPARE(m_chosen, QStringList());
     }
 
-    void doubleClickedCommandsAreAppended()
+    void doubleClickedCommandsAreHandedOn()
     {
         frmCommands* window = showBoth();
         QVERIFY(window);
         window->TreeView1()->expandAll();
         const QStringList tree = describe(*window->TreeView1());
-        doubleClick(window, node(window, "+forward"));
-        QCOMPARE(m_txtBind->text(), QStringLiteral("+forward"));
-        doubleClick(window, node(window, "+back"));
-        QCOMPARE(m_txtBind->text(), QStringLiteral("+forward;+back"));
-        doubleClick(window, node(window, "+attack"));
-        QCOMPARE(m_txtBind->text(), QStringLiteral("+forward;+back;+attack"));
-        QCOMPARE(m_txtBind->cursorPosition(), m_txtBind->text().size());
+        for (const char* command : {"+forward", "+back", "+attack"})
+            doubleClick(window, node(window, command));
+        QCOMPARE(m_chosen, (QStringList{QStringLiteral("+forward"), QStringLiteral("+back"), QStringLiteral("+attack")}));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("+attack"));
         QCOMPARE(describe(*window->TreeView1()), tree);
     }

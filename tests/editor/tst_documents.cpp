@@ -136,7 +136,7 @@ QStringList TestDocuments::rows() const
 void TestDocuments::openFile(const QString& file)
 {
     m_dialogs->answerFile(file);
-    m_window->mnuOpen_Click();
+    m_window->menuItem(QStringLiteral("mnuOpen"))->trigger();
 }
 
 QString TestDocuments::menuText(int index) const
@@ -174,7 +174,7 @@ void TestDocuments::openAsksWithTheSharedDialog()
     QCOMPARE(first.defaultSuffix, QStringLiteral("cfg"));
     QCOMPARE(first.initialPath, QDir::homePath());
 
-    m_window->mnuSaveAs_Click(); // cancelled; it still starts from the name last picked
+    m_window->menuItem(QStringLiteral("mnuSaveAs"))->trigger(); // cancelled; it still starts from the name last picked
     QCOMPARE(m_dialogs->last().kind, Kind::SaveFile);
     QCOMPARE(m_dialogs->last().file.title, QStringLiteral("Save As"));
     QCOMPARE(m_dialogs->last().file.initialPath, path(QStringLiteral("a.cfg")));
@@ -192,7 +192,7 @@ void TestDocuments::openCancelledChangesNothing()
 {
     writeFile(QStringLiteral("a.cfg"), "one\r\n");
     openFile(path(QStringLiteral("a.cfg")));
-    m_window->mnuOpen_Click(); // no answer scripted: cancelled
+    m_window->menuItem(QStringLiteral("mnuOpen"))->trigger(); // no answer scripted: cancelled
     QCOMPARE(m_window->caption(), path(QStringLiteral("a.cfg")));
     QCOMPARE(rows(), strings({"one"}));
 }
@@ -321,7 +321,7 @@ void TestDocuments::saveAfterOpenWritesSilently()
     openFile(path(QStringLiteral("other.cfg")));
     openFile(path(QStringLiteral("a.cfg")));
     m_window->lstBind().append(QString::fromLatin1("name \"\x01\xe9\xff\""));
-    m_window->mnuSave_Click();
+    m_window->menuItem(QStringLiteral("mnuSave"))->trigger();
     QCOMPARE(m_dialogs->calls.size(), 3); // the three opens only
     QCOMPARE(readFile(QStringLiteral("a.cfg")), QByteArray("a\r\n\r\nb\r\nname \"\x01\xe9\xff\"\r\n"));
     QCOMPARE(m_window->recentFiles()->List(1), path(QStringLiteral("a.cfg")));
@@ -331,7 +331,7 @@ void TestDocuments::saveWithoutFileAsksForAName()
 {
     m_window->lstBind().append(QStringLiteral("bind a \"+attack\""));
     m_dialogs->answerFile(path(QStringLiteral("new.cfg")));
-    m_window->mnuSave_Click();
+    m_window->menuItem(QStringLiteral("mnuSave"))->trigger();
     QCOMPARE(m_dialogs->last().kind, Kind::SaveFile);
     QCOMPARE(m_dialogs->last().file.title, QStringLiteral("Save"));
     QCOMPARE(m_dialogs->last().file.defaultSuffix, QStringLiteral("cfg"));
@@ -339,8 +339,8 @@ void TestDocuments::saveWithoutFileAsksForAName()
     QCOMPARE(m_window->caption(), path(QStringLiteral("new.cfg")));
     QCOMPARE(m_window->recentFiles()->List(1), path(QStringLiteral("new.cfg")));
 
-    m_window->mnuNew_Click();
-    m_window->mnuSave_Click(); // after New the dialog comes back
+    m_window->menuItem(QStringLiteral("mnuNew"))->trigger();
+    m_window->menuItem(QStringLiteral("mnuSave"))->trigger(); // after New the dialog comes back
     QCOMPARE(m_dialogs->last().file.title, QStringLiteral("Save"));
     QCOMPARE(m_dialogs->last().file.initialPath, path(QStringLiteral("new.cfg")));
 }
@@ -348,7 +348,7 @@ void TestDocuments::saveWithoutFileAsksForAName()
 void TestDocuments::saveCancelledWritesNothing()
 {
     m_window->lstBind().append(QStringLiteral("row"));
-    m_window->mnuSave_Click();
+    m_window->menuItem(QStringLiteral("mnuSave"))->trigger();
     QCOMPARE(m_window->caption(), Product);
     QCOMPARE(m_window->recentFiles()->ListFilledCount(), 0);
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 0);
@@ -374,7 +374,7 @@ void TestDocuments::progressCountsRows()
             maximumWhileWriting = progress->maximum();
     });
     m_dialogs->answerFile(path(QStringLiteral("p.cfg")));
-    m_window->mnuSave_Click();
+    m_window->menuItem(QStringLiteral("mnuSave"))->trigger();
 
     QList<int> seen;
     for (const QList<QVariant>& value : values)
@@ -400,7 +400,7 @@ void TestDocuments::saveAsMovesToTheNewName()
     openFile(path(QStringLiteral("old.cfg")));
     m_window->lstBind().append(QStringLiteral("added"));
     m_dialogs->answerFile(path(QStringLiteral("new.scr")));
-    m_window->mnuSaveAs_Click();
+    m_window->menuItem(QStringLiteral("mnuSaveAs"))->trigger();
     QCOMPARE(readFile(QStringLiteral("new.scr")), QByteArray("old\r\nadded\r\n"));
     QCOMPARE(readFile(QStringLiteral("old.cfg")), QByteArray("old\r\n"));
     QCOMPARE(m_window->caption(), path(QStringLiteral("new.scr")));
@@ -422,7 +422,7 @@ void TestDocuments::failedSaveKeepsTheOldFile()
     writeFile(QStringLiteral("plain.txt"), "untouched");
     m_window->lstBind().append(QStringLiteral("row"));
     m_dialogs->answerFile(path(target));
-    m_window->mnuSave_Click();
+    m_window->menuItem(QStringLiteral("mnuSave"))->trigger();
     QCOMPARE(m_dialogs->messages().size(), 1);
     const ScriptedDialogs::Call message = m_dialogs->messages().constFirst();
     QCOMPARE(message.title, QStringLiteral("Error Saving File"));
@@ -439,7 +439,7 @@ void TestDocuments::failedSaveAsKeepsItsCaption()
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder.cfg")));
     m_window->lstBind().append(QStringLiteral("row"));
     m_dialogs->answerFile(path(QStringLiteral("folder.cfg")));
-    m_window->mnuSaveAs_Click();
+    m_window->menuItem(QStringLiteral("mnuSaveAs"))->trigger();
     QCOMPARE(m_dialogs->messages().size(), 1);
     QCOMPARE(m_dialogs->last().title, QStringLiteral("Error Saving File"));
     QCOMPARE(m_window->caption(), path(QStringLiteral("folder.cfg")));
@@ -450,7 +450,7 @@ void TestDocuments::rowsWithoutAByteAreRefused()
     writeFile(QStringLiteral("a.cfg"), "original\r\n");
     openFile(path(QStringLiteral("a.cfg")));
     m_window->lstBind().append(QStringLiteral("say \u263A"));
-    m_window->mnuSave_Click();
+    m_window->menuItem(QStringLiteral("mnuSave"))->trigger();
     QCOMPARE(m_dialogs->messages().size(), 1);
     QCOMPARE(m_dialogs->last().title, QStringLiteral("Error Saving File"));
     QVERIFY2(m_dialogs->last().text.contains(QLatin1String("Row 2")), qPrintable(m_dialogs->last().text));
@@ -462,10 +462,10 @@ void TestDocuments::multiLineRowBecomesLines()
     QGuiApplication::clipboard()->setText(QStringLiteral("first\r\nsecond"));
     m_window->lstBind().append(QStringLiteral("row"));
     m_window->lstBind().select(1);
-    m_window->mnuPaste_Click();
+    m_window->menuItem(QStringLiteral("mnuPaste"))->trigger();
     QCOMPARE(m_window->lstBind().count(), 2);
     m_dialogs->answerFile(path(QStringLiteral("m.cfg")));
-    m_window->mnuSave_Click();
+    m_window->menuItem(QStringLiteral("mnuSave"))->trigger();
     QCOMPARE(readFile(QStringLiteral("m.cfg")), QByteArray("first\r\nsecond\r\nrow\r\n"));
     openFile(path(QStringLiteral("m.cfg")));
     QCOMPARE(rows(), strings({"first", "second", "row"}));
@@ -494,7 +494,7 @@ void TestDocuments::closeAnswers()
     openFile(path(QStringLiteral("a.cfg")));
     m_window->lstBind().append(QStringLiteral("added"));
     m_dialogs->answerMessage(answer);
-    m_window->mnuClose_Click();
+    m_window->menuItem(QStringLiteral("mnuClose"))->trigger();
     const ScriptedDialogs::Call question = m_dialogs->messages().constFirst();
     QCOMPARE(question.title, QStringLiteral("Close File"));
     QCOMPARE(question.text, QStringLiteral("Do you want to save first?"));
@@ -508,7 +508,7 @@ void TestDocuments::closeAnswers()
 void TestDocuments::closeWithoutFileDoesNothing()
 {
     m_window->lstBind().append(QStringLiteral("row"));
-    m_window->mnuClose_Click();
+    m_window->menuItem(QStringLiteral("mnuClose"))->trigger();
     QVERIFY(m_dialogs->calls.isEmpty());
     QCOMPARE(m_window->lstBind().count(), 1);
 }
@@ -520,7 +520,7 @@ void TestDocuments::closeKeepsRowsWhenTheSaveFails()
     QVERIFY(QFile::remove(path(QStringLiteral("a.cfg"))));
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("a.cfg")));
     m_dialogs->answerMessage(Dialogs::Answer::Yes);
-    m_window->mnuClose_Click();
+    m_window->menuItem(QStringLiteral("mnuClose"))->trigger();
     QCOMPARE(m_dialogs->last().title, QStringLiteral("Error Saving File"));
     QCOMPARE(rows(), strings({"a"}));
     QCOMPARE(m_window->caption(), path(QStringLiteral("a.cfg")));
@@ -530,7 +530,7 @@ void TestDocuments::newForgetsTheFile()
 {
     writeFile(QStringLiteral("a.cfg"), "a\r\n");
     openFile(path(QStringLiteral("a.cfg")));
-    m_window->mnuNew_Click();
+    m_window->menuItem(QStringLiteral("mnuNew"))->trigger();
     QCOMPARE(m_window->caption(), Product);
     QCOMPARE(m_window->lstBind().count(), 0);
     QCOMPARE(m_dialogs->calls.size(), 1);
@@ -541,7 +541,7 @@ void TestDocuments::clearAllWarnsFirst()
     writeFile(QStringLiteral("a.cfg"), "a\r\nb\r\n");
     openFile(path(QStringLiteral("a.cfg")));
     m_dialogs->answerMessage(Dialogs::Answer::No);
-    m_window->mnuClearAll_Click();
+    m_window->menuItem(QStringLiteral("mnuClearAll"))->trigger();
     const ScriptedDialogs::Call warning = m_dialogs->last();
     QCOMPARE(warning.title, QStringLiteral("Warning"));
     QCOMPARE(warning.text, QStringLiteral("If you procede, you'll lose all bindings thus far.\r\n\r\n"
@@ -551,10 +551,10 @@ void TestDocuments::clearAllWarnsFirst()
     QCOMPARE(m_window->lstBind().count(), 2);
 
     m_dialogs->answerMessage(Dialogs::Answer::Yes);
-    m_window->mnuClearAll_Click();
+    m_window->menuItem(QStringLiteral("mnuClearAll"))->trigger();
     QCOMPARE(m_window->lstBind().count(), 0);
     QCOMPARE(m_window->caption(), path(QStringLiteral("a.cfg")));
-    m_window->mnuSave_Click(); // the cleared list still belongs to its file
+    m_window->menuItem(QStringLiteral("mnuSave"))->trigger(); // the cleared list still belongs to its file
     QCOMPARE(readFile(QStringLiteral("a.cfg")), QByteArray());
 }
 
@@ -563,9 +563,9 @@ void TestDocuments::insertCommentGoesOnTop()
     m_window->lstBind().append(QStringLiteral("bind a \"x\""));
     m_dialogs->answerInput(QStringLiteral("Created by : Vantor's Bind Utility"));
     m_dialogs->answerInput(QStringLiteral("newer"));
-    m_window->mnuInsertC_Click();
-    m_window->mnuInsertC_Click();
-    m_window->mnuInsertC_Click(); // cancelled
+    m_window->menuItem(QStringLiteral("mnuInsertC"))->trigger();
+    m_window->menuItem(QStringLiteral("mnuInsertC"))->trigger();
+    m_window->menuItem(QStringLiteral("mnuInsertC"))->trigger(); // cancelled
     QCOMPARE(m_dialogs->calls.first().text, QStringLiteral("Please type your comment message"));
     QCOMPARE(m_dialogs->calls.first().title, QStringLiteral("Insert Comment"));
     QCOMPARE(m_dialogs->calls.first().defaultText, QStringLiteral("Created by : Vantor's Bind Utility"));
@@ -578,17 +578,17 @@ void TestDocuments::clipboardCommands()
     for (const char* row : {"one", "two", "three"})
         list.append(QLatin1String(row));
     list.select(2);
-    m_window->mnuCopy_Click();
+    m_window->menuItem(QStringLiteral("mnuCopy"))->trigger();
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("two"));
 
-    m_window->mnuCut_Click();
+    m_window->menuItem(QStringLiteral("mnuCut"))->trigger();
     QCOMPARE(rows(), strings({"one", "three"}));
     list.select(2);
-    m_window->mnuPaste_Click(); // cut then paste at the same position restores it
+    m_window->menuItem(QStringLiteral("mnuPaste"))->trigger(); // cut then paste at the same position restores it
     QCOMPARE(rows(), strings({"one", "two", "three"}));
 
     list.select(1);
-    m_window->mnuDelete_Click();
+    m_window->menuItem(QStringLiteral("mnuDelete"))->trigger();
     QCOMPARE(rows(), strings({"two", "three"}));
 }
 
@@ -599,14 +599,14 @@ void TestDocuments::pastePosition()
     list.append(QStringLiteral("last"));
     QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
     list.select(1);
-    m_window->mnuPaste_Click();
+    m_window->menuItem(QStringLiteral("mnuPaste"))->trigger();
     QCOMPARE(rows(), strings({"pasted", "first", "last"}));
     list.select(3);
-    m_window->mnuPaste_Click(); // never below the selected row
+    m_window->menuItem(QStringLiteral("mnuPaste"))->trigger(); // never below the selected row
     QCOMPARE(rows(), strings({"pasted", "first", "pasted", "last"}));
     QGuiApplication::clipboard()->clear();
     list.select(1);
-    m_window->mnuPaste_Click();
+    m_window->menuItem(QStringLiteral("mnuPaste"))->trigger();
     QCOMPARE(list.text(1), QString());
 }
 
@@ -614,10 +614,10 @@ void TestDocuments::commandsNeedASelection()
 {
     QGuiApplication::clipboard()->setText(QStringLiteral("clip"));
     m_window->lstBind().append(QStringLiteral("row"));
-    m_window->mnuCopy_Click();
-    m_window->mnuCut_Click();
-    m_window->mnuPaste_Click();
-    m_window->mnuDelete_Click();
+    m_window->menuItem(QStringLiteral("mnuCopy"))->trigger();
+    m_window->menuItem(QStringLiteral("mnuCut"))->trigger();
+    m_window->menuItem(QStringLiteral("mnuPaste"))->trigger();
+    m_window->menuItem(QStringLiteral("mnuDelete"))->trigger();
     QCOMPARE(rows(), strings({"row"}));
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("clip"));
     QVERIFY(m_dialogs->calls.isEmpty());
@@ -627,7 +627,7 @@ void TestDocuments::exitAnsweredNo()
 {
     m_window->lstBind().append(QStringLiteral("row"));
     m_dialogs->answerMessage(Dialogs::Answer::No);
-    m_window->mnuExit_Click();
+    m_window->menuItem(QStringLiteral("mnuExit"))->trigger();
     QCOMPARE(m_dialogs->last().title, QStringLiteral("Confirm"));
     QCOMPARE(m_dialogs->last().text, QStringLiteral("Do you really want to Exit"));
     QCOMPARE(m_dialogs->last().icon, Dialogs::Icon::Question);

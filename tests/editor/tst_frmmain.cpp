@@ -49,9 +49,19 @@ private slots:
     void closingEndsTheProgram();
     void toolbarEntries_data();
     void toolbarEntries();
-    void toolbarDispatchesByKey();
+    void undoNamesTheChange_data();
+    void undoNamesTheChange();
+    void sideWindowsHandTheirResultsOver();
 
 private:
+    QStringList rows() const
+    {
+        QStringList texts;
+        for (int row = 1; row <= window->lstBind().count(); ++row)
+            texts << window->lstBind().text(row);
+        return texts;
+    }
+
     std::unique_ptr<frmMain> window;
     std::unique_ptr<ScriptedDialogs> dialogs;
 };
@@ -374,7 +384,7 @@ void TestFrmMain::closingEndsTheProgram()
 {
     // Closing the main window ends the event loop at once, side windows open or not.
     window->show();
-    window->mnuFunName_Click();
+    window->menuItem(QStringLiteral("mnuFunName"))->trigger();
     QVERIFY(window->nameWindow());
     bool ended = false;
     QTimer::singleShot(0, window.get(), [this] { window->close(); });
@@ -386,64 +396,98 @@ void TestFrmMain::closingEndsTheProgram()
 void TestFrmMain::toolbarEntries_data()
 {
     QTest::addColumn<int>("entry");
-    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("item"); // the menu item whose command the button runs
     QTest::addColumn<QString>("tooltip");
     QTest::addColumn<bool>("checkButton");
     const auto entry = [](int number, const char* key, const char* tooltip, bool check) {
         QTest::addRow("entry %d", number) << number << QString::fromLatin1(key) << QString::fromLatin1(tooltip) << check;
     };
-    entry(1, "New", "New", false);
-    entry(2, "Open", "Open", false);
-    entry(3, "Save", "Save", false);
+    entry(1, "mnuNew", "New", false);
+    entry(2, "mnuOpen", "Open", false);
+    entry(3, "mnuSave", "Save", false);
     entry(4, "", "", false);
-    entry(5, "Copy", "Copy", false);
-    entry(6, "Cut", "Cut", false);
-    entry(7, "Paste", "Paste", false);
+    entry(5, "mnuCopy", "Copy", false);
+    entry(6, "mnuCut", "Cut", false);
+    entry(7, "mnuPaste", "Paste", false);
     entry(8, "", "", false);
-    entry(9, "Delete", "Delete", false);
-    entry(10, "Insert", "Insert Comment", false);
+    entry(9, "mnuDelete", "Delete", false);
+    entry(10, "mnuInsertC", "Insert Comment", false);
     entry(11, "", "", false);
-    entry(12, "CmdList", "Commands List", true);
-    entry(13, "FunName", "Fun Name Editor", true);
+    entry(12, "mnuCommandList", "Commands List", true);
+    entry(13, "mnuFunName", "Fun Name Editor", true);
     entry(14, "", "", false);
-    entry(15, "About", "", false);
+    entry(15, "mnuAbout", "", false);
     entry(16, "", "", false);
-    entry(17, "Exit", "", false);
+    entry(17, "mnuExit", "", false);
 }
 
 void TestFrmMain::toolbarEntries()
 {
     QFETCH(int, entry);
-    QFETCH(QString, key);
+    QFETCH(QString, item);
     QFETCH(QString, tooltip);
     QFETCH(bool, checkButton);
     const QAction* button = window->toolbarEntry(entry);
     QVERIFY(button);
-    QCOMPARE(button->isSeparator(), key.isEmpty());
+    QCOMPARE(button->isSeparator(), item.isEmpty());
     QVERIFY(!window->toolbarEntry(18));
-    if (key.isEmpty())
+    if (item.isEmpty())
         return;
-    QCOMPARE(button->text(), key);
+    QCOMPARE(button, window->menuItem(item));
     if (!tooltip.isEmpty())
         QCOMPARE(button->toolTip(), tooltip);
     QCOMPARE(button->isCheckable(), checkButton);
     QVERIFY(!button->icon().isNull());
 }
 
-void TestFrmMain::toolbarDispatchesByKey()
+void TestFrmMain::undoNamesTheChange_data()
 {
-    window->lstBind().append(QStringLiteral("row"));
-    dialogs->answerInput(QStringLiteral("hello"));
-    window->toolbarEntry(10)->trigger(); // "Insert"
-    QCOMPARE(window->lstBind().text(1), QStringLiteral("//hello"));
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("undoText");
+    QTest::addColumn<QStringList>("afterwards");
+    QTest::newRow("nominal: delete") << "mnuDelete" << "&Undo Delete Selected" << QStringList{QStringLiteral("b")};
+    QTest::newRow("nominal: cut") << "mnuCut" << "&Undo Cut" << QStringList{QStringLiteral("b")};
+    QTest::newRow("nominal: paste") << "mnuPaste" << "&Undo Paste" << QStringList{QStringLiteral("x"), QStringLiteral("a"), QStringLiteral("b")};
+    QTest::newRow("nominal: clear all") << "mnuClearAll" << "&Undo Clear All" << QStringList{};
+}
 
-    window->Toolbar1_ButtonClick(QStringLiteral("insert")); // keys compare exactly
-    window->Toolbar1_ButtonClick(QStringLiteral("Clear"));
-    QCOMPARE(dialogs->calls.size(), 1);
+// Every change of the list is one step back, named after the command; Ctrl+Z takes it back.
+void TestFrmMain::undoNamesTheChange()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, undoText);
+    QFETCH(QStringList, afterwards);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    window->lstBind().append(QStringLiteral("a"));
+    window->lstBind().append(QStringLiteral("b"));
+    window->lstBind().select(1);
+    QGuiApplication::clipboard()->setText(QStringLiteral("x"));
+    dialogs->answerMessage(Dialogs::Answer::Yes);
+    window->menuItem(item)->trigger();
+    QCOMPARE(rows(), afterwards);
+    QCOMPARE(window->menuItem(QStringLiteral("mnuUndo"))->text(), undoText);
 
-    dialogs->answerMessage(Dialogs::Answer::No);
-    window->Toolbar1_ButtonClick(QStringLiteral("Exit"));
-    QCOMPARE(dialogs->last().title, QStringLiteral("Confirm"));
+    window->lstBindView()->setFocus();
+    QTest::keyClick(window->lstBindView(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(rows(), (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
+    QTest::keyClick(window->lstBindView(), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(rows(), afterwards);
+}
+
+void TestFrmMain::sideWindowsHandTheirResultsOver()
+{
+    window->menuItem(QStringLiteral("mnuCommandList"))->trigger();
+    for (const char* command : {"+forward", "+back", "+attack"})
+        emit window->commandsWindow()->commandChosen(QLatin1String(command));
+    QCOMPARE(window->txtBind()->text(), QStringLiteral("+forward;+back;+attack"));
+    QCOMPARE(window->txtBind()->cursorPosition(), window->txtBind()->text().size());
+
+    window->lstBind().append(QStringLiteral("bind w +forward"));
+    window->menuItem(QStringLiteral("mnuFunName"))->trigger();
+    emit window->nameWindow()->nameComposed(QStringLiteral("name \"ab\""));
+    QCOMPARE(rows(), (QStringList{QStringLiteral("name \"ab\""), QStringLiteral("bind w +forward")}));
+    QCOMPARE(window->menuItem(QStringLiteral("mnuUndo"))->text(), QStringLiteral("&Undo Add to Bind"));
 }
 
 QTEST_MAIN(TestFrmMain)

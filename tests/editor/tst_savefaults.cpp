@@ -176,7 +176,7 @@ QStringList TestSaveFaults::rows() const
 void TestSaveFaults::openFile(const QString& file)
 {
     m_dialogs->answerFile(file);
-    m_window->mnuOpen_Click();
+    m_window->menuItem(QStringLiteral("mnuOpen"))->trigger();
     QCOMPARE(m_window->caption(), file);
 }
 
@@ -187,9 +187,9 @@ void TestSaveFaults::save(Command command, const QString& target)
     if (command == Command::SaveAs || m_window->caption() != target)
         m_dialogs->answerFile(target);
     if (command == Command::Save)
-        m_window->mnuSave_Click();
+        m_window->menuItem(QStringLiteral("mnuSave"))->trigger();
     else
-        m_window->mnuSaveAs_Click();
+        m_window->menuItem(QStringLiteral("mnuSaveAs"))->trigger();
     QVERIFY(m_dialogs->allAnswersUsed());
 }
 
@@ -316,7 +316,7 @@ void TestSaveFaults::megabyteLineSurvives()
 
     save(Command::SaveAs, target);
     QCOMPARE(readFile(target), line.toLatin1() + "\r\n");
-    m_window->mnuNew_Click();
+    m_window->menuItem(QStringLiteral("mnuNew"))->trigger();
     openFile(target);
 
     QCOMPARE(rows(), QStringList{line});
@@ -340,7 +340,7 @@ void TestSaveFaults::everyByteSurvives()
 
     save(Command::Save, target);
     QCOMPARE(readFile(target), original);
-    m_window->mnuNew_Click();
+    m_window->menuItem(QStringLiteral("mnuNew"))->trigger();
     openFile(target);
 
     QCOMPARE(rows(), read);
