@@ -3,6 +3,7 @@
 #include "console/keynames.h"
 
 #include <algorithm>
+#include <thread>
 
 namespace console {
 namespace {
@@ -48,6 +49,15 @@ void shiftEntries(std::vector<Entry>& entries, qsizetype from, qsizetype delta)
         else
             entry->row += qint32(delta);
     }
+}
+
+// Fewer rows than this on a thread cost more to hand over than they take to check.
+constexpr qsizetype RowsPerThread = 50'000;
+
+qsizetype stretchCount(qsizetype rows)
+{
+    const qsizetype cores = std::max(1U, std::thread::hardware_concurrency());
+    return std::clamp<qsizetype>(rows / RowsPerThread, 1, cores);
 }
 
 Finding reboundFinding(const Binding& binding, qint32 laterRow)
@@ -130,11 +140,23 @@ ScriptDiagnostics::Batch ScriptDiagnostics::checkBatch(const RowReader& rows, qs
 }
 
 // Checks rows that have no entries yet; every entry of the script after them is already
-// numbered for its place behind them.
+// numbered for its place behind them. Many rows are cut into stretches checked side by side
+// on the machine's cores.
 void ScriptDiagnostics::checkRows(qsizetype first, qsizetype count)
 {
-    Batch batch = checkBatch(m_rows, first, count, m_checker);
-    adopt(std::span(&batch, 1), first);
+    const qsizetype stretches = stretchCount(count);
+    const auto stretchStart = [=](qsizetype i) { return first + count * i / stretches; };
+    std::vector<Batch> batches(static_cast<size_t>(stretches));
+    std::vector<std::thread> helpers;
+    for (qsizetype i = 1; i < stretches; ++i)
+        helpers.emplace_back([&, i] {
+            RowChecker checker(m_game);
+            batches[size_t(i)] = checkBatch(m_rows, stretchStart(i), stretchStart(i + 1) - stretchStart(i), checker);
+        });
+    batches.front() = checkBatch(m_rows, first, stretchStart(1) - first, m_checker);
+    for (std::thread& helper : helpers)
+        helper.join();
+    adopt(batches, first);
 }
 
 // Takes in batches that cover rows from first on, in order.

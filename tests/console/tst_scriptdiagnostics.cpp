@@ -42,6 +42,16 @@ QStringList codesOf(const ScriptDiagnostics& diagnostics, qsizetype row)
     return codes;
 }
 
+// A row of each kind the rules tell apart, clean ones too.
+QString anyPooledRow(QRandomGenerator& random)
+{
+    static const QStringList pool = {
+        u"bind a +jump"_qs,    u"bind A +jump"_qs,          u"bind mouse1 +attack"_qs, u"bind a +back; bind a x"_qs,
+        u"alias j \"bind a y\""_qs, u"// comment"_qs,     u"set s 1"_qs,             u"bind x \"+jump"_qs,
+        u"name \u00ff\u00fe"_qs, u"bind MOUSE4 +jump"_qs, u""_qs,                    u"bind mouse1 +jump"_qs};
+    return pool[random.bounded(pool.size())];
+}
+
 } // namespace
 
 class TestScriptDiagnostics : public QObject
@@ -55,6 +65,8 @@ private slots:
     void largeFileCountsSavedBytes();
     void gameChangeChecksAgain();
     void editsAgreeWithAFullCheck();
+    void checkOnAllCoresAgreesWithRowsAddedInPieces_data();
+    void checkOnAllCoresAgreesWithRowsAddedInPieces();
 };
 
 void TestScriptDiagnostics::reboundKeyNamesTheLaterLine()
@@ -119,12 +131,8 @@ void TestScriptDiagnostics::gameChangeChecksAgain()
 
 void TestScriptDiagnostics::editsAgreeWithAFullCheck()
 {
-    const QStringList pool = {u"bind a +jump"_qs,          u"bind A +jump"_qs,     u"bind mouse1 +attack"_qs,
-                              u"bind a +back; bind a x"_qs, u"alias j \"bind a y\""_qs, u"// comment"_qs,
-                              u"set s 1"_qs,               u"bind x \"+jump"_qs,   u"name \u00ff\u00fe"_qs,
-                              u"bind MOUSE4 +jump"_qs,     u""_qs,                 u"bind mouse1 +jump"_qs};
     QRandomGenerator random(15);
-    const auto anyRow = [&] { return pool[random.bounded(pool.size())]; };
+    const auto anyRow = [&] { return anyPooledRow(random); };
     QStringList initial;
     for (int i = 0; i < 30; ++i)
         initial << anyRow();
@@ -152,6 +160,34 @@ void TestScriptDiagnostics::editsAgreeWithAFullCheck()
         QCOMPARE(everything(script.diagnostics), everything(fresh.diagnostics));
         QCOMPARE(script.diagnostics.problemRows(), fresh.diagnostics.problemRows());
     }
+}
+
+void TestScriptDiagnostics::checkOnAllCoresAgreesWithRowsAddedInPieces_data()
+{
+    QTest::addColumn<Game>("game");
+    QTest::addColumn<quint32>("seed");
+    QTest::newRow("quake") << Game::Quake << 1U;
+    QTest::newRow("quake 2") << Game::Quake2 << 2U;
+}
+
+// Enough rows for a full check to be cut into stretches, against pieces too small for that.
+void TestScriptDiagnostics::checkOnAllCoresAgreesWithRowsAddedInPieces()
+{
+    QFETCH(Game, game);
+    QFETCH(quint32, seed);
+    QRandomGenerator random(seed);
+    QStringList rows;
+    for (int i = 0; i < 120'000; ++i)
+        rows << anyPooledRow(random);
+    const Script whole(rows, game);
+    Script pieces({}, game);
+    constexpr qsizetype Piece = 1000;
+    for (qsizetype first = 0; first < rows.size(); first += Piece) {
+        pieces.rows += rows.mid(first, Piece);
+        pieces.diagnostics.rowsInserted(first, pieces.rows.size() - first);
+    }
+    QCOMPARE(everything(whole.diagnostics), everything(pieces.diagnostics));
+    QCOMPARE(whole.diagnostics.problemRows(), pieces.diagnostics.problemRows());
 }
 
 QTEST_GUILESS_MAIN(TestScriptDiagnostics)
