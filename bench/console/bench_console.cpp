@@ -1,6 +1,8 @@
-// Checks a million-line script: the whole file at once, one row edited, inserted or removed
-// in the middle, and `corvale --check` as a process, next to one read() of the same file.
+// Checks two million-line scripts, one as players write them and one where most lines bind
+// the same few keys: the whole file at once, one row edited, inserted or removed in the
+// middle, and `corvale --check` as a process, next to one read() and `wc -l` of the same file.
 #include "benchutil.h"
+#include "console/keynames.h"
 #include "console/scriptdiagnostics.h"
 #include "editor/configfile.h"
 
@@ -19,13 +21,14 @@ namespace {
 constexpr int LineCount = 1'000'000;
 constexpr int EditRuns = 301;
 
-// Lines as players write them, in the proportions of a long autoexec.
-QByteArray realisticScript()
+// The worst case for the key index: nine lines in ten bind one of the same twenty keys, so
+// most lines carry a rebound-key warning.
+QByteArray bindHeavyScript()
 {
     static const char* const keys[] = {"mouse1", "mouse2", "f", "e", "q", "r", "space", "ctrl", "shift", "tab",
                                        "f1", "f2", "1", "2", "3", "4", "uparrow", "kp_enter", "mwheelup", "alt"};
     static const char* const commands[] = {"+attack", "+forward", "+moveleft", "use Railgun", "+mlook;wait;-mlook",
-                                           "say \\\"gg, well played\\\"", "toggleconsole", "weapnext"};
+                                           "say 'gg, well played'", "toggleconsole", "weapnext"};
     QByteArray bytes;
     bytes.reserve(qsizetype(LineCount) * 30);
     for (int i = 0; i < LineCount; ++i) {
@@ -48,7 +51,94 @@ QByteArray realisticScript()
         }
         bytes += "\r\n";
     }
-    return bytes.replace("\\\"", "'");
+    return bytes;
+}
+
+// The keys a Quake 2 script can bind, named keys first, in turn.
+QByteArray keyInTurn(int turn)
+{
+    std::vector<QByteArray> keys;
+    for (const console::KeyName& key : console::keyNames())
+        if (key.stock[size_t(console::Game::Quake2)])
+            keys.push_back(QByteArray(key.name).toLower());
+    for (char c = '0'; c <= 'z'; c = c == '9' ? 'a' : char(c + 1))
+        keys.push_back(QByteArray(1, c));
+    return keys[size_t(turn) % keys.size()];
+}
+
+// Lines as players write them, as if many autoexecs followed each other: comments, cvars,
+// aliases (binds inside them do not count), echoes, names in high glyphs, and a top-level bind
+// every tenth line taking every key in turn, so that a key comes round again only after all
+// the others.
+QByteArray playersScript()
+{
+    QByteArray bytes;
+    bytes.reserve(qsizetype(LineCount) * 30);
+    int binds = 0;
+    for (int i = 0; i < LineCount; ++i) {
+        const QByteArray n = QByteArray::number(i % 997);
+        switch (i % 20) {
+        case 0:
+            bytes += "// ---- weapons " + n + " ----";
+            break;
+        case 1:
+        case 11:
+            bytes += "bind " + keyInTurn(binds++) + " \"weapon " + n + "; echo weapon " + n + "\"";
+            break;
+        case 2:
+            bytes += "alias +zoom" + n + " \"fov 30; sensitivity 2; bind mouse2 -zoom" + n + "\"";
+            break;
+        case 3:
+            bytes += "alias -zoom" + n + " \"fov 90; sensitivity 5\"";
+            break;
+        case 4:
+            bytes += "sensitivity \"5." + n + "\"";
+            break;
+        case 5:
+            bytes += "cl_forwardspeed 400\t// always run";
+            break;
+        case 6:
+            bytes += "echo \"config part " + n + " loaded\"";
+            break;
+        case 7:
+            bytes += "set crosshair " + n + " a";
+            break;
+        case 8:
+            bytes += "name \"\xd0\xe5\xf4\xf2\xb7" + n + "\"";
+            break;
+        case 9:
+            bytes += "alias rj" + n + " \"+moveup; wait; +attack; wait; -moveup; -attack\"";
+            break;
+        case 10:
+            break;
+        case 12:
+            bytes += "  // say \"hi\" to everyone on join";
+            break;
+        case 13:
+            bytes += "m_pitch 0.022";
+            break;
+        case 14:
+            bytes += "alias w" + n + " \"use Rocket Launcher; echo rockets\"";
+            break;
+        case 15:
+            bytes += "hand 2";
+            break;
+        case 16:
+            bytes += "fov 90";
+            break;
+        case 17:
+            bytes += "exec weapons" + n + ".cfg";
+            break;
+        case 18:
+            bytes += "cl_run 1";
+            break;
+        case 19:
+            bytes += "say_team \"regroup at " + n + "\"";
+            break;
+        }
+        bytes += "\r\n";
+    }
+    return bytes;
 }
 
 double readOnceMilliseconds(const QString& path)
@@ -97,17 +187,13 @@ double processMilliseconds(const QString& program, const QStringList& arguments)
     });
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+// The rows of the table for one script, whose lines are given.
+void measure(const QString& kind, const QString& path, const QByteArray& bytes)
 {
-    QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("big.cfg"));
     {
         QFile file(path);
         file.open(QIODevice::WriteOnly);
-        file.write(realisticScript());
+        file.write(bytes);
     }
     const double readOnce = readOnceMilliseconds(path);
     const double open = bench::bestMilliseconds(3, [&] { openScript(path); });
@@ -133,18 +219,30 @@ int main(int argc, char* argv[])
     const double process = processMilliseconds(QStringLiteral(CORVALE_EXECUTABLE), {QStringLiteral("--check"), path});
     const double wc = processMilliseconds(QStringLiteral("wc"), {QStringLiteral("-l"), path});
 
-    const QString rows = QStringLiteral("1,000,000-line script (%1 MB, %2 problems)")
-                             .arg(double(QFileInfo(path).size()) / (1 << 20), 0, 'f', 0)
-                             .arg(diagnostics.count(console::Severity::Error) +
-                                  diagnostics.count(console::Severity::Warning) +
-                                  diagnostics.count(console::Severity::Note));
-    bench::printHeader();
-    bench::printRow(QStringLiteral("console: one read() of a %1").arg(rows), readOnce);
+    const QString script = QStringLiteral("1,000,000-line %1 script (%2 MB, %3 problems)")
+                               .arg(kind)
+                               .arg(double(QFileInfo(path).size()) / (1 << 20), 0, 'f', 0)
+                               .arg(diagnostics.count(console::Severity::Error) +
+                                    diagnostics.count(console::Severity::Warning) +
+                                    diagnostics.count(console::Severity::Note));
+    bench::printRow(QStringLiteral("console: one read() of a %1").arg(script), readOnce);
     bench::printRow(QStringLiteral("console: open (configfile::read) against one read()"), open, readOnce);
-    bench::printRow(QStringLiteral("console: check every row of the %1 against one read()").arg(rows), check, readOnce);
+    bench::printRow(QStringLiteral("console: check every row of the %1 against one read()").arg(script), check, readOnce);
     bench::printRow(QStringLiteral("console: edit one row in the middle, median of %1").arg(EditRuns), edit);
     bench::printRow(QStringLiteral("console: insert one row in the middle, median of %1").arg(EditRuns), insert);
     bench::printRow(QStringLiteral("console: delete one row in the middle, median of %1").arg(EditRuns), remove);
-    bench::printRow(QStringLiteral("console: corvale --check as a process, against wc -l"), process, wc);
+    bench::printRow(QStringLiteral("console: corvale --check on the %1 script as a process, against wc -l").arg(kind),
+                    process, wc);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    bench::printHeader();
+    measure(QStringLiteral("players'"), dir.filePath(QStringLiteral("players.cfg")), playersScript());
+    measure(QStringLiteral("bind-heavy"), dir.filePath(QStringLiteral("binds.cfg")), bindHeavyScript());
     return 0;
 }
