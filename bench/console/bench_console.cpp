@@ -57,12 +57,15 @@ QByteArray bindHeavyScript()
 // The keys a Quake 2 script can bind, named keys first, in turn.
 QByteArray keyInTurn(int turn)
 {
-    std::vector<QByteArray> keys;
-    for (const console::KeyName& key : console::keyNames())
-        if (key.stock[size_t(console::Game::Quake2)])
-            keys.push_back(QByteArray(key.name).toLower());
-    for (char c = '0'; c <= 'z'; c = c == '9' ? 'a' : char(c + 1))
-        keys.push_back(QByteArray(1, c));
+    static const std::vector<QByteArray> keys = [] {
+        std::vector<QByteArray> names;
+        for (const console::KeyName& key : console::keyNames())
+            if (key.stock[size_t(console::Game::Quake2)])
+                names.push_back(QByteArray(key.name).toLower());
+        for (char c = '0'; c <= 'z'; c = c == '9' ? 'a' : char(c + 1))
+            names.push_back(QByteArray(1, c));
+        return names;
+    }();
     return keys[size_t(turn) % keys.size()];
 }
 
@@ -72,70 +75,40 @@ QByteArray keyInTurn(int turn)
 // the others.
 QByteArray playersScript()
 {
+    // One line of each in turn; %1 is a number, and an empty line stands for a top-level bind.
+    static const char* const lines[] = {
+        "// ---- weapons %1 ----",
+        "",
+        "alias +zoom%1 \"fov 30; sensitivity 2; bind mouse2 -zoom%1\"",
+        "alias -zoom%1 \"fov 90; sensitivity 5\"",
+        "sensitivity \"5.%1\"",
+        "cl_forwardspeed 400\t// always run",
+        "echo \"config part %1 loaded\"",
+        "set crosshair %1 a",
+        "name \"\xd0\xe5\xf4\xf2\xb7%1\"",
+        "alias rj%1 \"+moveup; wait; +attack; wait; -moveup; -attack\"",
+        "   ",
+        "",
+        "  // say \"hi\" to everyone on join",
+        "m_pitch 0.022",
+        "alias w%1 \"use Rocket Launcher; echo rockets\"",
+        "hand 2",
+        "fov 90",
+        "exec weapons%1.cfg",
+        "cl_run 1",
+        "say_team \"regroup at %1\"",
+    };
+    constexpr int kinds = int(std::size(lines));
     QByteArray bytes;
     bytes.reserve(qsizetype(LineCount) * 30);
     int binds = 0;
     for (int i = 0; i < LineCount; ++i) {
         const QByteArray n = QByteArray::number(i % 997);
-        switch (i % 20) {
-        case 0:
-            bytes += "// ---- weapons " + n + " ----";
-            break;
-        case 1:
-        case 11:
+        const char* const line = lines[i % kinds];
+        if (*line)
+            bytes += QByteArray(line).replace("%1", n);
+        else
             bytes += "bind " + keyInTurn(binds++) + " \"weapon " + n + "; echo weapon " + n + "\"";
-            break;
-        case 2:
-            bytes += "alias +zoom" + n + " \"fov 30; sensitivity 2; bind mouse2 -zoom" + n + "\"";
-            break;
-        case 3:
-            bytes += "alias -zoom" + n + " \"fov 90; sensitivity 5\"";
-            break;
-        case 4:
-            bytes += "sensitivity \"5." + n + "\"";
-            break;
-        case 5:
-            bytes += "cl_forwardspeed 400\t// always run";
-            break;
-        case 6:
-            bytes += "echo \"config part " + n + " loaded\"";
-            break;
-        case 7:
-            bytes += "set crosshair " + n + " a";
-            break;
-        case 8:
-            bytes += "name \"\xd0\xe5\xf4\xf2\xb7" + n + "\"";
-            break;
-        case 9:
-            bytes += "alias rj" + n + " \"+moveup; wait; +attack; wait; -moveup; -attack\"";
-            break;
-        case 10:
-            break;
-        case 12:
-            bytes += "  // say \"hi\" to everyone on join";
-            break;
-        case 13:
-            bytes += "m_pitch 0.022";
-            break;
-        case 14:
-            bytes += "alias w" + n + " \"use Rocket Launcher; echo rockets\"";
-            break;
-        case 15:
-            bytes += "hand 2";
-            break;
-        case 16:
-            bytes += "fov 90";
-            break;
-        case 17:
-            bytes += "exec weapons" + n + ".cfg";
-            break;
-        case 18:
-            bytes += "cl_run 1";
-            break;
-        case 19:
-            bytes += "say_team \"regroup at " + n + "\"";
-            break;
-        }
         bytes += "\r\n";
     }
     return bytes;

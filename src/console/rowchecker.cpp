@@ -2,6 +2,8 @@
 
 #include "console/keynames.h"
 
+#include <algorithm>
+
 namespace console {
 namespace {
 
@@ -19,13 +21,30 @@ bool quoteEndsEarly(QByteArrayView row, const Word& word, qint32 codeEnd)
     return !isBlank(uchar(row[next])) && !commentFollows;
 }
 
+// Whether no rule can fault the row and it binds nothing, told from one look at its bytes,
+// as for most lines of a script: a first word that none of the rules looks at, too short
+// for a long word, no byte from 128 up, no quote and no ";" (so one command, and nothing
+// inside it is walked).
+bool plainlyClean(QByteArrayView row)
+{
+    if (row.size() > limits::Quake2Token)
+        return false;
+    const auto start = std::find_if(row.begin(), row.end(), [](char c) { return !isBlank(uchar(c)); });
+    const auto end = std::find_if(start, row.end(), [](char c) { return isBlank(uchar(c)); });
+    const Word first{qint32(start - row.begin()), qint32(end - start), false, true};
+    if (commandNameOf(std::span(&first, 1), row) != CommandName::Other)
+        return false;
+    return std::none_of(row.begin(), row.end(), [](char c) { return uchar(c) >= 128 || c == '"' || c == ';'; });
+}
+
 } // namespace
 
 void RowChecker::check(QByteArrayView row)
 {
     m_findings.clear();
     m_bindings.clear();
-    m_walker.walk(row, [this](const CommandView& view) { checkCommand(view); });
+    if (!plainlyClean(row))
+        m_walker.walk(row, [this](const CommandView& view) { checkCommand(view); });
 }
 
 void RowChecker::checkCommand(const CommandView& view)
