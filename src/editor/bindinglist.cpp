@@ -57,6 +57,18 @@ LineStore BindingList::takeAll()
     return lines;
 }
 
+void BindingList::setAnnotations(const RowAnnotations* annotations)
+{
+    m_annotations = annotations;
+    annotationsChanged();
+}
+
+void BindingList::annotationsChanged()
+{
+    if (count() > 0)
+        emit dataChanged(index(0), index(count() - 1), {Qt::DecorationRole, Qt::ToolTipRole});
+}
+
 int BindingList::selectedRow() const
 {
     const QModelIndexList rows = m_selection.selectedRows();
@@ -84,6 +96,10 @@ QVariant BindingList::data(const QModelIndex& index, int role) const
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole)
         return m_lines.at(index.row()).toString();
+    if (m_annotations && role == Qt::DecorationRole)
+        return m_annotations->decoration(index.row());
+    if (m_annotations && role == Qt::ToolTipRole)
+        return m_annotations->toolTip(index.row());
     return {};
 }
 

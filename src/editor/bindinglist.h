@@ -5,6 +5,16 @@
 #include <QAbstractListModel>
 #include <QItemSelectionModel>
 
+// What the list shows beside a row's text besides the text: a marker and a tooltip.
+class RowAnnotations
+{
+public:
+    virtual ~RowAnnotations() = default;
+    // Rows count from 0; an invalid variant means nothing to show.
+    virtual QVariant decoration(int row) const = 0;
+    virtual QVariant toolTip(int row) const = 0;
+};
+
 // The binding list: one string per row and nothing else. The list operations count
 // rows from 1, as the rest of the program does; the model side counts from 0 as Qt
 // does. The list owns its selection, so "the selected row" is part of the list.
@@ -28,6 +38,11 @@ public:
     LineStore takeAll();
     const LineStore& lines() const { return m_lines; }
 
+    // Markers and tooltips for the rows; null for none. The list does not own them.
+    void setAnnotations(const RowAnnotations* annotations);
+    // The markers or tooltips of some rows may have changed.
+    void annotationsChanged();
+
     // The selected row's position, or 0 when no row is selected.
     int selectedRow() const;
     void select(int position);
@@ -40,4 +55,5 @@ public:
 private:
     LineStore m_lines;
     QItemSelectionModel m_selection;
+    const RowAnnotations* m_annotations = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "editor/editcommands.h"
 #include "editor/filecommands.h"
 #include "editor/mainactions.h"
+#include "editor/scriptchecking.h"
 #include "funname/frmname.h"
 #include "funname/glyphrowdelegate.h"
 #include "presentation/clogo.h"
@@ -72,6 +73,7 @@ frmMain::frmMain(const QString& commandLine, QWidget* parent)
     m_files = new FileCommands(this, m_document, *m_progress);
     m_edits = new EditCommands(this, m_document);
     createActions();
+    m_checking = std::make_unique<ScriptChecking>(m_document, *m_lstBind, *m_lblProblems, *m_actions);
     connect(&m_document, &BindingDocument::fileNameChanged, this, &frmMain::showCaption);
     showCaption();
     // A fixed single border: the window keeps the size of its controls.
@@ -153,6 +155,10 @@ void frmMain::createControls()
     place(m_cmdAdd, twips::rect(4815, 720, 645, 330), QStringLiteral("cmdAdd"));
     place(m_lstBind, twips::rect(315, 1080, 5145, 4110), QStringLiteral("lstBind"));
     place(m_progress, twips::rect(330, 5250, 3375, 315), QStringLiteral("Progress"));
+    m_lblProblems = new QLabel(client);
+    m_lblProblems->setFont(controlFont);
+    m_lblProblems->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    place(m_lblProblems, twips::rect(3720, 5250, 1740, 315), QStringLiteral("lblProblems"));
 
     setTabOrder(m_cmbType, m_txtKey);
     setTabOrder(m_txtKey, m_txtBind);

@@ -17,6 +17,7 @@ class QLineEdit;
 class QMenu;
 class QProgressBar;
 class QPushButton;
+class ScriptChecking;
 class SideWindow;
 class cLogo;
 class frmCommands;
@@ -56,6 +57,8 @@ public:
     QAction* menuItem(const QString& name) const;
     frmCommands* commandsWindow() const;
     frmName* nameWindow() const;
+    // The status line that counts the list's problems.
+    QLabel* lblProblems() const { return m_lblProblems; }
 
     void AddBinding();
 
@@ -97,6 +100,8 @@ private:
     QPushButton* m_cmdAdd = nullptr;
     BindingView* m_lstBind = nullptr;
     QProgressBar* m_progress = nullptr;
+    QLabel* m_lblProblems = nullptr;
+    std::unique_ptr<ScriptChecking> m_checking; // goes before the document it watches
 
     std::unique_ptr<cLogo> m_logo;
     QPointer<SideWindow> m_commands;
