@@ -1,11 +1,11 @@
 #include "presentation/frmcolor.h"
 
-#include "editor/bindingview.h"
 #include "presentation/colortextbox.h"
 #include "presentation/etchedline.h"
 #include "shared/colorvalue.h"
 #include "shared/dialogs.h"
 #include "shared/fonts.h"
+#include "shared/identity.h"
 #include "shared/twips.h"
 
 #include <QPushButton>
@@ -20,15 +20,14 @@ constexpr double PreviewPointSize = 14.25;
 
 } // namespace
 
-frmColor::frmColor(BindingView* lstBind, QWidget* owner)
-    : QDialog(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_lstBind(lstBind)
+frmColor::frmColor(quint32 foreColor, quint32 backColor, QWidget* owner)
+    : QDialog(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("Change Colors"));
     setFont(fonts::msSansSerif());
     setFixedSize(twips::toPixels(ClientWidth), twips::toPixels(ClientHeight));
 
-    m_text1 = new ColorTextBox(QStringLiteral("Vantor's Bind Utility"), this);
+    m_text1 = new ColorTextBox(identity::ProductName, this);
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setGeometry(twips::rect(45, 0, 4515, 555));
     m_text1->setFont(fonts::timesNewRoman(PreviewPointSize));
@@ -55,7 +54,7 @@ frmColor::frmColor(BindingView* lstBind, QWidget* owner)
     connect(command4, &QPushButton::clicked, this, &QDialog::reject);
     connect(command5, &QPushButton::clicked, this, &frmColor::Command5_Click);
 
-    Form_Load();
+    Form_Load(foreColor, backColor);
 }
 
 QPushButton* frmColor::addButton(const QString& name, const QString& caption, const QRect& geometry)
@@ -66,10 +65,10 @@ QPushButton* frmColor::addButton(const QString& name, const QString& caption, co
     return button;
 }
 
-void frmColor::Form_Load()
+void frmColor::Form_Load(quint32 foreColor, quint32 backColor)
 {
-    m_text1->setForeColor(m_lstBind->foreColor());
-    m_text1->setBackColor(m_lstBind->backColor());
+    m_text1->setForeColor(foreColor);
+    m_text1->setBackColor(backColor);
 }
 
 quint32 frmColor::pickColor()
@@ -98,6 +97,5 @@ void frmColor::Command3_Click()
 
 void frmColor::Command5_Click()
 {
-    m_lstBind->setForeColor(m_text1->foreColor());
-    m_lstBind->setBackColor(m_text1->backColor());
+    emit colorsChosen(m_text1->foreColor(), m_text1->backColor());
 }

@@ -34,6 +34,15 @@ private slots:
     void closing();
 
 private:
+    // The window over the list's colours, its choice applied to the list as the main window does.
+    void openForm()
+    {
+        m_form = std::make_unique<frmColor>(m_lstBind->foreColor(), m_lstBind->backColor(), nullptr);
+        connect(m_form.get(), &frmColor::colorsChosen, m_lstBind.get(), [this](quint32 fore, quint32 back) {
+            m_lstBind->setForeColor(fore);
+            m_lstBind->setBackColor(back);
+        });
+    }
     void click(const char* name) { m_form->findChild<QPushButton*>(QLatin1String(name))->click(); }
     ColorTextBox* preview() const { return m_form->findChild<ColorTextBox*>(QStringLiteral("Text1")); }
 
@@ -47,7 +56,7 @@ void TestFrmColor::init()
 {
     m_lstBind = std::make_unique<BindingView>(&m_list);
     m_dialogs = std::make_unique<ScriptedDialogs>();
-    m_form = std::make_unique<frmColor>(m_lstBind.get(), nullptr);
+    openForm();
 }
 
 void TestFrmColor::cleanup()
@@ -98,7 +107,7 @@ void TestFrmColor::applyThenCancelKeepsTheApplied()
 void TestFrmColor::cancelledDialogBeforeAnyConfirmationGivesBlack()
 {
     m_lstBind->setForeColor(Red);
-    m_form = std::make_unique<frmColor>(m_lstBind.get(), nullptr);
+    openForm();
     m_dialogs->answerColor(std::nullopt);
     click("Command1");
     QCOMPARE(m_dialogs->last().initialColor, QColor(Qt::black));
