@@ -1,31 +1,21 @@
-#include "catalogue/frmcommands.h"
-#include "editor/bindingline.h"
+#include "windowtestcase.h"
+
 #include "editor/bindinglist.h"
 #include "editor/bindingview.h"
-#include "editor/frmmain.h"
-#include "funname/frmname.h"
-#include "support/scripteddialogs.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
-#include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
-#include <QToolBar>
 
 using Call = ScriptedDialogs::Call;
 
-class TestFrmMain : public QObject
+// The entry row that composes lines, and the list: editing in place, the pop-up menu.
+class TestFrmMain : public WindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void composesTheLine_data();
     void composesTheLine();
     void addAsksForTheBindingFirst();
@@ -36,47 +26,11 @@ private slots:
     void typedFieldsStayAsTyped();
     void choosingATypeMovesToTheKey();
     void offersTheKeysInOrder();
-
     void editInPlace_data();
     void editInPlace();
     void editWithNoSelectionDoesNothing();
     void rightClickShowsTheEditMenu();
-
-    void menuItems_data();
-    void menuItems();
-    void editKeysStayWithTheFocusedField();
-    void sideWindowsExcludeEachOther();
-    void closingEndsTheProgram();
-    void toolbarEntries_data();
-    void toolbarEntries();
-    void undoNamesTheChange_data();
-    void undoNamesTheChange();
-    void sideWindowsHandTheirResultsOver();
-
-private:
-    QStringList rows() const
-    {
-        QStringList texts;
-        for (int row = 1; row <= window->lstBind().count(); ++row)
-            texts << window->lstBind().text(row);
-        return texts;
-    }
-
-    std::unique_ptr<frmMain> window;
-    std::unique_ptr<ScriptedDialogs> dialogs;
 };
-
-void TestFrmMain::init()
-{
-    dialogs = std::make_unique<ScriptedDialogs>();
-    window = std::make_unique<frmMain>();
-}
-
-void TestFrmMain::cleanup()
-{
-    window.reset();
-    dialogs.reset();
-}
 
 void TestFrmMain::composesTheLine_data()
 {
@@ -105,70 +59,70 @@ void TestFrmMain::composesTheLine()
     QFETCH(QString, key);
     QFETCH(QString, binding);
     QFETCH(QString, line);
-    window->cmbType()->setEditText(type);
-    window->txtKey()->setEditText(key);
-    window->txtBind()->setText(binding);
-    window->cmdAdd_Click();
-    QCOMPARE(window->lstBind().count(), 1);
-    QCOMPARE(window->lstBind().text(1), line);
-    QVERIFY(dialogs->calls.isEmpty());
+    m_window->cmbType()->setEditText(type);
+    m_window->txtKey()->setEditText(key);
+    m_window->txtBind()->setText(binding);
+    m_window->cmdAdd_Click();
+    QCOMPARE(m_window->lstBind().count(), 1);
+    QCOMPARE(m_window->lstBind().text(1), line);
+    QVERIFY(m_dialogs->calls.isEmpty());
 }
 
 void TestFrmMain::addAsksForTheBindingFirst()
 {
-    window->txtKey()->setEditText(QString());
-    window->txtBind()->clear();
-    window->cmdAdd_Click();
-    QCOMPARE(dialogs->calls.size(), 1);
-    const Call& call = dialogs->last();
+    m_window->txtKey()->setEditText(QString());
+    m_window->txtBind()->clear();
+    m_window->cmdAdd_Click();
+    QCOMPARE(m_dialogs->calls.size(), 1);
+    const Call& call = m_dialogs->last();
     QCOMPARE(call.title, QStringLiteral("Error"));
     QCOMPARE(call.text, QStringLiteral("You must fill in the binding space"));
     QCOMPARE(call.icon, Dialogs::Icon::Critical);
     QCOMPARE(call.buttons, Dialogs::Buttons::Ok);
-    QCOMPARE(window->lstBind().count(), 0);
+    QCOMPARE(m_window->lstBind().count(), 0);
 }
 
 void TestFrmMain::addAsksForTheKey()
 {
-    window->txtKey()->setEditText(QString());
-    window->txtBind()->setText(QStringLiteral("+attack"));
-    window->cmdAdd_Click();
-    QCOMPARE(dialogs->calls.size(), 1);
-    QCOMPARE(dialogs->last().text, QStringLiteral("You must fill in the key space"));
-    QCOMPARE(dialogs->last().title, QStringLiteral("Error"));
-    QCOMPARE(dialogs->last().icon, Dialogs::Icon::Critical);
-    QCOMPARE(window->lstBind().count(), 0);
-    QCOMPARE(window->txtBind()->text(), QStringLiteral("+attack"));
+    m_window->txtKey()->setEditText(QString());
+    m_window->txtBind()->setText(QStringLiteral("+attack"));
+    m_window->cmdAdd_Click();
+    QCOMPARE(m_dialogs->calls.size(), 1);
+    QCOMPARE(m_dialogs->last().text, QStringLiteral("You must fill in the key space"));
+    QCOMPARE(m_dialogs->last().title, QStringLiteral("Error"));
+    QCOMPARE(m_dialogs->last().icon, Dialogs::Icon::Critical);
+    QCOMPARE(m_window->lstBind().count(), 0);
+    QCOMPARE(m_window->txtBind()->text(), QStringLiteral("+attack"));
 }
 
 void TestFrmMain::afterAddTheKeyFieldHasFocus()
 {
-    window->show();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    window->cmbType()->setEditText(QStringLiteral("alias"));
-    window->txtKey()->setEditText(QStringLiteral("mouse2"));
-    window->txtBind()->setText(QStringLiteral("+jump"));
-    window->txtBind()->setFocus();
-    window->cmdAdd_Click();
-    QCOMPARE(window->cmbType()->currentText(), QStringLiteral("alias"));
-    QCOMPARE(window->txtKey()->currentText(), QStringLiteral("mouse2"));
-    QVERIFY(window->txtBind()->text().isEmpty());
-    QTRY_VERIFY(window->txtKey()->hasFocus());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_window->cmbType()->setEditText(QStringLiteral("alias"));
+    m_window->txtKey()->setEditText(QStringLiteral("mouse2"));
+    m_window->txtBind()->setText(QStringLiteral("+jump"));
+    m_window->txtBind()->setFocus();
+    m_window->cmdAdd_Click();
+    QCOMPARE(m_window->cmbType()->currentText(), QStringLiteral("alias"));
+    QCOMPARE(m_window->txtKey()->currentText(), QStringLiteral("mouse2"));
+    QVERIFY(m_window->txtBind()->text().isEmpty());
+    QTRY_VERIFY(m_window->txtKey()->hasFocus());
 
-    window->cmdAdd_Click();
-    QCOMPARE(dialogs->last().text, QStringLiteral("You must fill in the binding space"));
-    QCOMPARE(window->lstBind().count(), 1);
+    m_window->cmdAdd_Click();
+    QCOMPARE(m_dialogs->last().text, QStringLiteral("You must fill in the binding space"));
+    QCOMPARE(m_window->lstBind().count(), 1);
 }
 
 void TestFrmMain::enterInAFieldRunsAdd()
 {
-    window->show();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    window->txtBind()->setText(QStringLiteral("+forward"));
-    window->txtBind()->setFocus();
-    QTest::keyClick(window->txtBind(), Qt::Key_Return);
-    QCOMPARE(window->lstBind().count(), 1);
-    QCOMPARE(window->lstBind().text(1), QStringLiteral("bind a \"+forward\""));
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_window->txtBind()->setText(QStringLiteral("+forward"));
+    m_window->txtBind()->setFocus();
+    QTest::keyClick(m_window->txtBind(), Qt::Key_Return);
+    QCOMPARE(m_window->lstBind().count(), 1);
+    QCOMPARE(m_window->lstBind().text(1), QStringLiteral("bind a \"+forward\""));
 }
 
 void TestFrmMain::typedFieldsStayAsTyped_data()
@@ -188,33 +142,33 @@ void TestFrmMain::typedFieldsStayAsTyped()
     QFETCH(QString, type);
     QFETCH(QString, key);
     QFETCH(QString, line);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    for (auto [field, text] : {std::pair{window->cmbType(), type}, std::pair{window->txtKey(), key}}) {
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    for (auto [field, text] : {std::pair{m_window->cmbType(), type}, std::pair{m_window->txtKey(), key}}) {
         field->lineEdit()->clear();
         field->setFocus();
         QTest::keyClicks(field->lineEdit(), text);
         QCOMPARE(field->currentText(), text);
     }
-    window->txtBind()->setText(QStringLiteral("x"));
-    QTest::keyClick(window->txtKey()->lineEdit(), Qt::Key_Return);
-    QCOMPARE(window->lstBind().text(1), line);
-    QCOMPARE(window->txtKey()->count(), 85);
-    QCOMPARE(window->cmbType()->count(), 3);
+    m_window->txtBind()->setText(QStringLiteral("x"));
+    QTest::keyClick(m_window->txtKey()->lineEdit(), Qt::Key_Return);
+    QCOMPARE(m_window->lstBind().text(1), line);
+    QCOMPARE(m_window->txtKey()->count(), 85);
+    QCOMPARE(m_window->cmbType()->count(), 3);
 }
 
 void TestFrmMain::choosingATypeMovesToTheKey()
 {
-    window->show();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    window->cmbType()->setFocus();
-    emit window->cmbType()->activated(1);
-    QTRY_VERIFY(window->txtKey()->hasFocus());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_window->cmbType()->setFocus();
+    emit m_window->cmbType()->activated(1);
+    QTRY_VERIFY(m_window->txtKey()->hasFocus());
 }
 
 void TestFrmMain::offersTheKeysInOrder()
 {
-    const QComboBox* keys = window->txtKey();
+    const QComboBox* keys = m_window->txtKey();
     QCOMPARE(keys->count(), 85);
     QCOMPARE(keys->currentText(), QStringLiteral("a"));
     QCOMPARE(keys->itemText(0), QStringLiteral("a"));
@@ -226,8 +180,8 @@ void TestFrmMain::offersTheKeysInOrder()
     QCOMPARE(keys->itemText(49), QStringLiteral("f1"));
     QCOMPARE(keys->itemText(61), QStringLiteral("enter"));
     QCOMPARE(keys->itemText(84), QStringLiteral("tab"));
-    QCOMPARE(window->cmbType()->currentText(), QStringLiteral("bind"));
-    QCOMPARE(window->cmbType()->count(), 3);
+    QCOMPARE(m_window->cmbType()->currentText(), QStringLiteral("bind"));
+    QCOMPARE(m_window->cmbType()->count(), 3);
 }
 
 void TestFrmMain::editInPlace_data()
@@ -251,243 +205,37 @@ void TestFrmMain::editInPlace()
     QFETCH(QString, result);
     QFETCH(bool, asked);
     for (const QString& answer : answers)
-        dialogs->answerInput(answer);
-    window->lstBind().append(QStringLiteral("first"));
-    window->lstBind().append(row);
-    window->lstBind().select(2);
-    window->lstBind_DblClick();
-    QCOMPARE(window->lstBind().text(2), result);
-    QCOMPARE(window->lstBind().text(1), QStringLiteral("first"));
-    QCOMPARE(dialogs->calls.size(), asked ? 1 : 0);
+        m_dialogs->answerInput(answer);
+    m_window->lstBind().append(QStringLiteral("first"));
+    m_window->lstBind().append(row);
+    m_window->lstBind().select(2);
+    m_window->lstBind_DblClick();
+    QCOMPARE(m_window->lstBind().text(2), result);
+    QCOMPARE(m_window->lstBind().text(1), QStringLiteral("first"));
+    QCOMPARE(m_dialogs->calls.size(), asked ? 1 : 0);
     if (asked) {
-        QCOMPARE(dialogs->last().kind, ScriptedDialogs::Kind::Input);
-        QCOMPARE(dialogs->last().text, QStringLiteral("Enter the updated text."));
-        QCOMPARE(dialogs->last().title, QStringLiteral("Edit Command"));
-        QCOMPARE(dialogs->last().defaultText, row);
+        QCOMPARE(m_dialogs->last().kind, ScriptedDialogs::Kind::Input);
+        QCOMPARE(m_dialogs->last().text, QStringLiteral("Enter the updated text."));
+        QCOMPARE(m_dialogs->last().title, QStringLiteral("Edit Command"));
+        QCOMPARE(m_dialogs->last().defaultText, row);
     }
 }
 
 void TestFrmMain::editWithNoSelectionDoesNothing()
 {
-    window->lstBind().append(QStringLiteral("row"));
-    window->lstBind_DblClick();
-    QVERIFY(dialogs->calls.isEmpty());
+    m_window->lstBind().append(QStringLiteral("row"));
+    m_window->lstBind_DblClick();
+    QVERIFY(m_dialogs->calls.isEmpty());
 }
 
 void TestFrmMain::rightClickShowsTheEditMenu()
 {
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    QWidget* viewport = window->lstBindView()->viewport();
-    emit window->lstBindView()->customContextMenuRequested(viewport->rect().center());
-    QTRY_VERIFY(window->mnuEdit()->isVisible());
-    window->mnuEdit()->close();
-}
-
-void TestFrmMain::menuItems_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("shortcut");
-    const auto item = [](const char* name, const char* caption, const char* shortcut) {
-        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(caption) << QString::fromLatin1(shortcut);
-    };
-    item("mnuNew", "&New", "Ctrl+N");
-    item("mnuOpen", "&Open...", "Ctrl+O");
-    item("mnuClose", "C&lose", "Ctrl+L");
-    item("mnuSave", "&Save", "Ctrl+S");
-    item("mnuSaveAs", "&Save As...", "");
-    item("mnuExit", "E&xit", "Ctrl+X");
-    item("mnuCut", "Cu&t", "Ctrl+T");
-    item("mnuCopy", "&Copy", "Ctrl+C");
-    item("mnuPaste", "&Paste", "Ctrl+P");
-    item("mnuDelete", "&Delete Selected", "Ctrl+D");
-    item("mnuClearAll", "Clear &All", "Ctrl+A");
-    item("mnuInsertC", "&Insert Comment Line", "Ctrl+I");
-    item("mnuCommandList", "Show Commands List", "");
-    item("mnuFunName", "Fun Name Editor", "");
-    item("mnuEditColors", "&Edit Colors", "");
-    item("mnuAbout", "&About...", "F1");
-}
-
-void TestFrmMain::menuItems()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-    QFETCH(QString, shortcut);
-    const QAction* action = window->menuItem(name);
-    QVERIFY(action);
-    QCOMPARE(action->text(), caption);
-    QCOMPARE(action->shortcut(), QKeySequence(shortcut));
-    QVERIFY(!action->isChecked());
-}
-
-void TestFrmMain::editKeysStayWithTheFocusedField()
-{
-    window->show();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    window->lstBind().append(QStringLiteral("the selected row"));
-    window->lstBind().select(1);
-    QGuiApplication::clipboard()->clear();
-
-    window->txtBind()->setText(QStringLiteral("+attack"));
-    window->txtBind()->setFocus();
-    window->txtBind()->selectAll();
-    QTest::keyClick(window->txtBind(), Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("+attack"));
-
-    // Ctrl+X cuts the field's text instead of asking to exit.
-    QTest::keyClick(window->txtBind(), Qt::Key_X, Qt::ControlModifier);
-    QVERIFY(window->txtBind()->text().isEmpty());
-    QVERIFY(dialogs->calls.isEmpty());
-
-    // In the list the same keys run the Edit menu.
-    window->lstBindView()->setFocus();
-    QTest::keyClick(window->lstBindView(), Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("the selected row"));
-    dialogs->answerMessage(Dialogs::Answer::No);
-    QTest::keyClick(window->lstBindView(), Qt::Key_A, Qt::ControlModifier);
-    QCOMPARE(dialogs->calls.size(), 1);
-    QCOMPARE(dialogs->last().title, QStringLiteral("Warning"));
-}
-
-void TestFrmMain::sideWindowsExcludeEachOther()
-{
-    QAction* commandList = window->menuItem(QStringLiteral("mnuCommandList"));
-    QAction* funName = window->menuItem(QStringLiteral("mnuFunName"));
-    QAction* button12 = window->toolbarEntry(12);
-    QAction* button13 = window->toolbarEntry(13);
-
-    commandList->trigger(); // from the menu
-    QVERIFY(window->commandsWindow());
-    QVERIFY(commandList->isChecked() && button12->isChecked());
-
-    button13->trigger(); // the other one, from the toolbar: the first closes
-    QVERIFY(!window->commandsWindow());
-    QVERIFY(window->nameWindow());
-    QVERIFY(!commandList->isChecked() && !button12->isChecked());
-    QVERIFY(funName->isChecked() && button13->isChecked());
-
-    funName->trigger(); // hiding it from the menu releases its button
-    QVERIFY(!window->nameWindow());
-    QVERIFY(!funName->isChecked() && !button13->isChecked());
-
-    button12->trigger();
-    QVERIFY(window->commandsWindow());
-    QVERIFY(commandList->isChecked() && button12->isChecked());
-    window->commandsWindow()->close(); // its own close box
-    QVERIFY(!window->commandsWindow());
-    QVERIFY(!commandList->isChecked() && !button12->isChecked());
-}
-
-void TestFrmMain::closingEndsTheProgram()
-{
-    // Closing the main window ends the event loop at once, side windows open or not.
-    window->show();
-    window->menuItem(QStringLiteral("mnuFunName"))->trigger();
-    QVERIFY(window->nameWindow());
-    bool ended = false;
-    QTimer::singleShot(0, window.get(), [this] { window->close(); });
-    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); }); // never hang the suite
-    ended = QCoreApplication::exec() == 0;
-    QVERIFY(ended);
-}
-
-void TestFrmMain::toolbarEntries_data()
-{
-    QTest::addColumn<int>("entry");
-    QTest::addColumn<QString>("item"); // the menu item whose command the button runs
-    QTest::addColumn<QString>("tooltip");
-    QTest::addColumn<bool>("checkButton");
-    const auto entry = [](int number, const char* key, const char* tooltip, bool check) {
-        QTest::addRow("entry %d", number) << number << QString::fromLatin1(key) << QString::fromLatin1(tooltip) << check;
-    };
-    entry(1, "mnuNew", "New", false);
-    entry(2, "mnuOpen", "Open", false);
-    entry(3, "mnuSave", "Save", false);
-    entry(4, "", "", false);
-    entry(5, "mnuCopy", "Copy", false);
-    entry(6, "mnuCut", "Cut", false);
-    entry(7, "mnuPaste", "Paste", false);
-    entry(8, "", "", false);
-    entry(9, "mnuDelete", "Delete", false);
-    entry(10, "mnuInsertC", "Insert Comment", false);
-    entry(11, "", "", false);
-    entry(12, "mnuCommandList", "Commands List", true);
-    entry(13, "mnuFunName", "Fun Name Editor", true);
-    entry(14, "", "", false);
-    entry(15, "mnuAbout", "", false);
-    entry(16, "", "", false);
-    entry(17, "mnuExit", "", false);
-}
-
-void TestFrmMain::toolbarEntries()
-{
-    QFETCH(int, entry);
-    QFETCH(QString, item);
-    QFETCH(QString, tooltip);
-    QFETCH(bool, checkButton);
-    const QAction* button = window->toolbarEntry(entry);
-    QVERIFY(button);
-    QCOMPARE(button->isSeparator(), item.isEmpty());
-    QVERIFY(!window->toolbarEntry(18));
-    if (item.isEmpty())
-        return;
-    QCOMPARE(button, window->menuItem(item));
-    if (!tooltip.isEmpty())
-        QCOMPARE(button->toolTip(), tooltip);
-    QCOMPARE(button->isCheckable(), checkButton);
-    QVERIFY(!button->icon().isNull());
-}
-
-void TestFrmMain::undoNamesTheChange_data()
-{
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<QString>("undoText");
-    QTest::addColumn<QStringList>("afterwards");
-    QTest::newRow("nominal: delete") << "mnuDelete" << "&Undo Delete Selected" << QStringList{QStringLiteral("b")};
-    QTest::newRow("nominal: cut") << "mnuCut" << "&Undo Cut" << QStringList{QStringLiteral("b")};
-    QTest::newRow("nominal: paste") << "mnuPaste" << "&Undo Paste" << QStringList{QStringLiteral("x"), QStringLiteral("a"), QStringLiteral("b")};
-    QTest::newRow("nominal: clear all") << "mnuClearAll" << "&Undo Clear All" << QStringList{};
-}
-
-// Every change of the list is one step back, named after the command; Ctrl+Z takes it back.
-void TestFrmMain::undoNamesTheChange()
-{
-    QFETCH(QString, item);
-    QFETCH(QString, undoText);
-    QFETCH(QStringList, afterwards);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    window->lstBind().append(QStringLiteral("a"));
-    window->lstBind().append(QStringLiteral("b"));
-    window->lstBind().select(1);
-    QGuiApplication::clipboard()->setText(QStringLiteral("x"));
-    dialogs->answerMessage(Dialogs::Answer::Yes);
-    window->menuItem(item)->trigger();
-    QCOMPARE(rows(), afterwards);
-    QCOMPARE(window->menuItem(QStringLiteral("mnuUndo"))->text(), undoText);
-
-    window->lstBindView()->setFocus();
-    QTest::keyClick(window->lstBindView(), Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(rows(), (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
-    QTest::keyClick(window->lstBindView(), Qt::Key_Y, Qt::ControlModifier);
-    QCOMPARE(rows(), afterwards);
-}
-
-void TestFrmMain::sideWindowsHandTheirResultsOver()
-{
-    window->menuItem(QStringLiteral("mnuCommandList"))->trigger();
-    for (const char* command : {"+forward", "+back", "+attack"})
-        emit window->commandsWindow()->commandChosen(QLatin1String(command));
-    QCOMPARE(window->txtBind()->text(), QStringLiteral("+forward;+back;+attack"));
-    QCOMPARE(window->txtBind()->cursorPosition(), window->txtBind()->text().size());
-
-    window->lstBind().append(QStringLiteral("bind w +forward"));
-    window->menuItem(QStringLiteral("mnuFunName"))->trigger();
-    emit window->nameWindow()->nameComposed(QStringLiteral("name \"ab\""));
-    QCOMPARE(rows(), (QStringList{QStringLiteral("name \"ab\""), QStringLiteral("bind w +forward")}));
-    QCOMPARE(window->menuItem(QStringLiteral("mnuUndo"))->text(), QStringLiteral("&Undo Add to Bind"));
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QWidget* viewport = m_window->lstBindView()->viewport();
+    emit m_window->lstBindView()->customContextMenuRequested(viewport->rect().center());
+    QTRY_VERIFY(m_window->mnuEdit()->isVisible());
+    m_window->mnuEdit()->close();
 }
 
 QTEST_MAIN(TestFrmMain)
