@@ -1,5 +1,8 @@
 #include "console/checkcommand.h"
 
+#include "catalogue/cataloguelocation.h"
+#include "shared/identity.h"
+
 #include "console/scriptdiagnostics.h"
 #include "editor/configfile.h"
 
@@ -48,7 +51,7 @@ std::optional<Options> parseOptions(const QStringList& arguments, QTextStream& e
 
 QString cataloguePath()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/commands.dat");
+    return CatalogueLocation::standard().readPath();
 }
 
 // Lines are printed in pieces of about this size: few writes, and little memory when a
@@ -150,6 +153,7 @@ bool checkRequested(int argc, char* argv[])
 int checkMain(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    identity::nameTheApplication(); // the user's copy of the catalogue is found by the program's name
     QFile out;
     out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
     QTextStream err(stderr);
