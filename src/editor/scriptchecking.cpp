@@ -1,0 +1,89 @@
+#include "editor/scriptchecking.h"
+
+#include "catalogue/cataloguelocation.h"
+#include "console/gamecommands.h"
+#include "editor/bindingdocument.h"
+#include "editor/listdiagnostics.h"
+#include "editor/mainactions.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QLabel>
+#include <QSettings>
+
+namespace {
+
+const QString GameKey = QStringLiteral("game");
+
+const char* actionOf(console::Game game)
+{
+    return game == console::Game::Quake ? "mnuGameQuake" : "mnuGameQuake2";
+}
+
+} // namespace
+
+ScriptChecking::ScriptChecking(BindingDocument& document, QAbstractItemView& view, QLabel& status,
+                               const MainActions& actions)
+    : m_document(document), m_view(view), m_status(status), m_actions(actions),
+      m_diagnostics(std::make_unique<ListDiagnostics>(document.rows(), chosenGame()))
+{
+    for (const console::Game game : {console::Game::Quake, console::Game::Quake2})
+        connect(actions[actionOf(game)], &QAction::triggered, this, [this, game] { choose(game); });
+    connect(actions["mnuNextProblem"], &QAction::triggered, this, [this] { goToProblem(true); });
+    connect(actions["mnuPreviousProblem"], &QAction::triggered, this, [this] { goToProblem(false); });
+    connect(&document, &BindingDocument::opened, this, &ScriptChecking::guessFromFile);
+    connect(&document, &BindingDocument::fileNameChanged, this, [this] {
+        if (m_document.isUntitled())
+            checkFor(chosenGame());
+    });
+    connect(m_diagnostics.get(), &ListDiagnostics::changed, this, &ScriptChecking::showSummary);
+    checkFor(chosenGame());
+    showSummary();
+}
+
+ScriptChecking::~ScriptChecking() = default;
+
+console::Game ScriptChecking::chosenGame()
+{
+    return console::gameFromId(QSettings().value(GameKey).toString()).value_or(console::Game::Quake);
+}
+
+void ScriptChecking::checkFor(console::Game game)
+{
+    m_actions[actionOf(game)]->setChecked(true);
+    m_diagnostics->setGame(game);
+}
+
+// The user's word overrides any guess, and is kept for the lists to come.
+void ScriptChecking::choose(console::Game game)
+{
+    QSettings().setValue(GameKey, console::gameId(game));
+    checkFor(game);
+}
+
+void ScriptChecking::guessFromFile()
+{
+    const console::GameCommands commands =
+        console::GameCommands::fromCatalogueFile(CatalogueLocation::standard().readPath());
+    const BindingList& rows = m_document.rows();
+    checkFor(console::guessGame(commands, rows.count(), [&rows](qsizetype row) { return rows.lines().at(row); },
+                                chosenGame()));
+}
+
+void ScriptChecking::goToProblem(bool forward)
+{
+    const int current = m_document.rows().selectedRow() - 1; // -1: none, so F8 finds the first
+    const console::ScriptDiagnostics& diagnostics = m_diagnostics->diagnostics();
+    const std::optional<qsizetype> row =
+        forward ? diagnostics.nextProblemRow(current)
+                : diagnostics.previousProblemRow(current < 0 ? m_document.rows().count() : current);
+    if (!row)
+        return;
+    m_document.rows().select(int(*row) + 1);
+    m_view.scrollTo(m_document.rows().index(int(*row)));
+}
+
+void ScriptChecking::showSummary()
+{
+    m_status.setText(m_diagnostics->summary());
+}

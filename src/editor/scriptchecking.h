@@ -1,0 +1,43 @@
+#pragma once
+
+#include "console/game.h"
+
+#include <QObject>
+#include <memory>
+
+class BindingDocument;
+class ListDiagnostics;
+class MainActions;
+class QAbstractItemView;
+class QLabel;
+
+// What the main window does with the console checker: the game the list is checked for
+// (chosen in Options → Game and remembered; a file that is opened is checked for the game
+// whose commands it uses, and a new list for the game last chosen), the count of problems
+// in the status line, and F8 / Shift+F8 to the next or previous row with a problem.
+class ScriptChecking final : public QObject
+{
+    Q_OBJECT
+
+public:
+    ScriptChecking(BindingDocument& document, QAbstractItemView& view, QLabel& status, const MainActions& actions);
+    ~ScriptChecking() override;
+
+    const ListDiagnostics& diagnostics() const { return *m_diagnostics; }
+
+    // The game last chosen by the user, as the settings store keeps it.
+    static console::Game chosenGame();
+
+private:
+    void checkFor(console::Game game);
+    void choose(console::Game game);
+    void guessFromFile();
+    void goToProblem(bool forward);
+    void showSummary();
+
+    BindingDocument& m_document;
+    QAbstractItemView& m_view;
+    QLabel& m_status;
+    const MainActions& m_actions;
+    std::unique_ptr<ListDiagnostics> m_diagnostics;
+};
