@@ -117,12 +117,6 @@ void LineStore::adoptLatin1(QByteArray bytes)
     m_garbage = m_latin1.size(); // until lines claim it: line ends stay unclaimed
 }
 
-void LineStore::appendLatin1Span(qsizetype offset, qsizetype length)
-{
-    m_spans.push_back({offset, qint32(length), false});
-    m_garbage -= length;
-}
-
 void LineStore::compactIfWasteful()
 {
     constexpr qsizetype MinimumWaste = 1 << 20;

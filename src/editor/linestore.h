@@ -35,7 +35,12 @@ public:
     void adoptLatin1(QByteArray bytes);
     void reserve(qsizetype lines) { m_spans.reserve(size_t(lines)); }
     const QByteArray& latin1Arena() const { return m_latin1; }
-    void appendLatin1Span(qsizetype offset, qsizetype length);
+    // Inline: a file's read calls it once per line.
+    void appendLatin1Span(qsizetype offset, qsizetype length)
+    {
+        m_spans.push_back({offset, qint32(length), false});
+        m_garbage -= length;
+    }
 
 private:
     struct Span
