@@ -1,5 +1,7 @@
 #pragma once
 
+#include "corvale/version.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -10,15 +12,12 @@ namespace identity {
 inline const QString ProductName = QStringLiteral("Vantor's Bind Utility");
 inline const QString Organization = QStringLiteral("Corvale");
 inline const QString ApplicationName = QStringLiteral("corvale");
-inline const QString ApplicationId = QStringLiteral("org.corvale.Corvale");
+inline const QString ApplicationId = QStringLiteral(CORVALE_APP_ID);
 
-inline constexpr int VersionMajor = 0;
-inline constexpr int VersionMinor = 97;
-inline constexpr int VersionRevision = 0;
-
+// The version of project() in the top CMakeLists.txt.
 inline QString versionText()
 {
-    return QStringLiteral("%1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision);
+    return QStringLiteral(CORVALE_VERSION_STRING);
 }
 
 // Names the running program, which decides where its settings and data folders are.

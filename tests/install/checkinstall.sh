@@ -3,8 +3,12 @@
 #   CMAKE_COMMAND   the cmake that built the tree       BUILD_DIR  the build tree
 #   PREFIX          where `tree` installs it            LIBDIR     the library folder under a prefix
 #   WORK_DIR        a private folder for this check     CONSUMER   the source of a program using Tolvane
+#   APP_ID          the application id                  VERSION    the project's version
 # and the one argument names the check.
 set -eu
+
+# The library's ABI number is the major version.
+TOLVANE_SO="libtolvane.so.${VERSION%%.*}"
 
 fail() {
     echo "FAIL: $*" >&2
@@ -44,32 +48,32 @@ layout)
     launcher=$(readlink "$PREFIX/bin/corvale") || fail "bin/corvale is not a symlink"
     case "$launcher" in /*) fail "bin/corvale points at an absolute path: $launcher" ;; esac
     [ "$PREFIX/bin/corvale" -ef "$PREFIX/lib/corvale/corvale" ] || fail "bin/corvale does not lead to the program"
-    expect_file "$PREFIX/$LIBDIR/libtolvane.so.0"
+    expect_file "$PREFIX/$LIBDIR/$TOLVANE_SO"
     expect_file "$PREFIX/include/tolvane/cmru.h"
     expect_file "$PREFIX/$LIBDIR/cmake/Tolvane/TolvaneConfig.cmake"
-    expect_file "$PREFIX/share/applications/org.corvale.Corvale.desktop"
-    expect_file "$PREFIX/share/metainfo/org.corvale.Corvale.metainfo.xml"
-    expect_file "$PREFIX/share/mime/packages/org.corvale.Corvale.xml"
-    expect_file "$PREFIX/share/icons/hicolor/scalable/apps/org.corvale.Corvale.svg"
+    expect_file "$PREFIX/share/applications/$APP_ID.desktop"
+    expect_file "$PREFIX/share/metainfo/$APP_ID.metainfo.xml"
+    expect_file "$PREFIX/share/mime/packages/$APP_ID.xml"
+    expect_file "$PREFIX/share/icons/hicolor/scalable/apps/$APP_ID.svg"
     ;;
 self-check)
     self_check "$PREFIX" || fail "the self-check failed: $(cat "$WORK_DIR/report")"
     expect_report "catalogue: $PREFIX/lib/corvale/commands.dat, version"
-    expect_report "library: $PREFIX/$LIBDIR/libtolvane.so.0,"
+    expect_report "library: $PREFIX/$LIBDIR/$TOLVANE_SO,"
     ;;
 moved)
     # Nothing in the tree names its prefix: moved elsewhere, it runs from its new place.
     moved=$(copy_of_prefix)
     self_check "$moved" || fail "the moved copy failed: $(cat "$WORK_DIR/report")"
     expect_report "catalogue: $moved/lib/corvale/commands.dat,"
-    expect_report "library: $moved/$LIBDIR/libtolvane.so.0,"
+    expect_report "library: $moved/$LIBDIR/$TOLVANE_SO,"
     ;;
 bad-catalogue)
     moved=$(copy_of_prefix)
     printf '//1.0\r\n{Quake}\r\n[Walking]\r\n' >"$moved/lib/corvale/commands.dat"
     ! self_check "$moved" || fail "a catalogue without commands passed"
     expect_report "0 commands"
-    expect_report "library: $moved/$LIBDIR/libtolvane.so.0,"
+    expect_report "library: $moved/$LIBDIR/$TOLVANE_SO,"
     rm "$moved/lib/corvale/commands.dat"
     ! self_check "$moved" || fail "a missing catalogue passed"
     expect_report "commands.dat cannot be read"
@@ -92,7 +96,8 @@ appstream)
     ;;
 tolvane)
     # Another program finds the library with find_package(Tolvane) and runs with it.
-    CMAKE_PREFIX_PATH="$PREFIX" "$CMAKE_COMMAND" -S "$CONSUMER" -B "$WORK_DIR/consumer" -DCMAKE_BUILD_TYPE=Release
+    CMAKE_PREFIX_PATH="$PREFIX" "$CMAKE_COMMAND" -S "$CONSUMER" -B "$WORK_DIR/consumer" -DCMAKE_BUILD_TYPE=Release \
+        -DTOLVANE_VERSION="$VERSION"
     "$CMAKE_COMMAND" --build "$WORK_DIR/consumer"
     XDG_CONFIG_HOME="$WORK_DIR/config" "$WORK_DIR/consumer/consumer"
     ;;

@@ -1,3 +1,4 @@
+#include "corvale/version.h"
 #include "presentation/frmabout.h"
 #include "shared/fonts.h"
 
@@ -38,7 +39,7 @@ void TestFrmAbout::textsAtLoad()
     const frmAbout form(nullptr);
     QCOMPARE(form.windowTitle(), QStringLiteral("About Vantor's Bind Utility"));
     QCOMPARE(textOf(form, "lblTitle"), QStringLiteral("Vantor's Bind Utility"));
-    QCOMPARE(textOf(form, "lblVersion"), QStringLiteral("Version 0.97.0"));
+    QCOMPARE(textOf(form, "lblVersion"), QStringLiteral("Version " CORVALE_VERSION_STRING));
     QCOMPARE(textOf(form, "lblDescription"),
              QStringLiteral("Questions? Comments? Rants? Raves?\r\n"
                             "Any of the above constitute an E-Mail to me.\r\n"
