@@ -2,7 +2,7 @@
 
 #include "console/keynames.h"
 
-#include <algorithm>
+#include <cstring>
 
 namespace console {
 namespace {
@@ -21,6 +21,22 @@ bool quoteEndsEarly(QByteArrayView row, const Word& word, qint32 codeEnd)
     return !isBlank(uchar(row[next])) && !commentFollows;
 }
 
+// Eight bytes at a time, for every row: a byte from 128 up has its top bit set, and x ^ c
+// has a zero byte where x holds c.
+bool holdsHighQuoteOrSemicolon(QByteArrayView row)
+{
+    constexpr quint64 ones = 0x0101010101010101, tops = ones * 0x80;
+    const auto anyZeroByte = [](quint64 word) { return (word - ones) & ~word & tops; };
+    qsizetype i = 0;
+    for (; i + 8 <= row.size(); i += 8) {
+        quint64 word;
+        std::memcpy(&word, row.data() + i, sizeof word);
+        if ((word & tops) | anyZeroByte(word ^ (ones * '"')) | anyZeroByte(word ^ (ones * ';')))
+            return true;
+    }
+    return firstOf(row.data(), i, row.size(), HighByte | Quote | Semicolon) < row.size();
+}
+
 // Whether no rule can fault the row and it binds nothing, told from one look at its bytes,
 // as for most lines of a script: a first word that none of the rules looks at, too short
 // for a long word, no byte from 128 up, no quote and no ";" (so one command, and nothing
@@ -29,12 +45,12 @@ bool plainlyClean(QByteArrayView row)
 {
     if (row.size() > limits::Quake2Token)
         return false;
-    const auto start = std::find_if(row.begin(), row.end(), [](char c) { return !isBlank(uchar(c)); });
-    const auto end = std::find_if(start, row.end(), [](char c) { return isBlank(uchar(c)); });
-    const Word first{qint32(start - row.begin()), qint32(end - start), false, true};
-    if (commandNameOf(std::span(&first, 1), row) != CommandName::Other)
+    if (holdsHighQuoteOrSemicolon(row))
         return false;
-    return std::none_of(row.begin(), row.end(), [](char c) { return uchar(c) >= 128 || c == '"' || c == ';'; });
+    const qsizetype start = firstNotOf(row.data(), 0, row.size(), Blank);
+    const qsizetype end = firstOf(row.data(), start, row.size(), Blank);
+    const Word first{qint32(start), qint32(end - start), false, true};
+    return commandNameOf(std::span(&first, 1), row) == CommandName::Other;
 }
 
 } // namespace

@@ -11,18 +11,19 @@ namespace {
 // line, those in comments too.
 qsizetype commandEnd(QByteArrayView row, qsizetype begin, qsizetype end)
 {
+    const char* const data = row.data();
     // Most rows hold no ";" at all.
-    if (!std::memchr(row.data() + begin, ';', size_t(end - begin)))
+    if (!std::memchr(data + begin, ';', size_t(end - begin)))
         return end;
-    bool inQuotes = false;
-    for (qsizetype i = begin; i < end; ++i) {
-        const char c = row[i];
-        if (c == '"')
-            inQuotes = !inQuotes;
-        else if (c == ';' && !inQuotes)
-            return i;
+    // Outside quotes only a quote or a ";" matters, inside them only the closing quote.
+    qsizetype i = firstOf(data, begin, end, Quote | Semicolon);
+    while (i < end && data[i] == '"') {
+        const auto* closing = static_cast<const char*>(std::memchr(data + i + 1, '"', size_t(end - i - 1)));
+        if (!closing)
+            return end;
+        i = firstOf(data, closing - data + 1, end, Quote | Semicolon);
     }
-    return end;
+    return i;
 }
 
 bool commentAt(QByteArrayView row, qsizetype i, qsizetype end)
@@ -40,10 +41,8 @@ Word quotedWord(QByteArrayView row, qsizetype quote, qsizetype end)
 
 Word plainWord(QByteArrayView row, qsizetype start, qsizetype end)
 {
-    qsizetype i = start;
-    while (i < end && !isBlank(uchar(row[i])))
-        ++i;
-    return {qint32(start), qint32(i - start), false, true};
+    const qsizetype wordEnd = firstOf(row.data(), start, end, Blank);
+    return {qint32(start), qint32(wordEnd - start), false, true};
 }
 
 // The words of row[begin, end), one command, appended to out.words.
@@ -52,9 +51,12 @@ Command commandWords(QByteArrayView row, qsizetype begin, qsizetype end, Tokeniz
     Command command{qint32(begin), qint32(end), qint32(end), qint32(out.words.size()), 0, -1, false};
     qsizetype i = begin;
     for (;;) {
-        for (; i < end && isBlank(uchar(row[i])); ++i)
-            if (uchar(row[i]) >= 128 && command.firstHighByte < 0)
-                command.firstHighByte = qint32(i);
+        const qsizetype blanks = i;
+        i = firstNotOf(row.data(), i, end, Blank);
+        if (command.firstHighByte < 0) {
+            const qsizetype high = firstOf(row.data(), blanks, i, HighByte);
+            command.firstHighByte = high < i ? qint32(high) : -1;
+        }
         if (i == end)
             break;
         if (commentAt(row, i, end)) {

@@ -3,6 +3,7 @@
 #include <QAnyStringView>
 #include <QByteArray>
 #include <QByteArrayView>
+#include <array>
 #include <span>
 #include <vector>
 
@@ -15,9 +16,41 @@
 // from 0 from the start of the row.
 namespace console {
 
+// What each byte is to the tokenizer, classified once so that a scan tests one table entry
+// per byte.
+enum ByteClass : uchar { Blank = 1, HighByte = 2, Quote = 4, Semicolon = 8 };
+
+inline constexpr std::array<uchar, 256> ByteClasses = [] {
+    std::array<uchar, 256> classes{};
+    for (int c = 0; c < 256; ++c)
+        classes[size_t(c)] = uchar((c <= ' ' || c >= 128 ? Blank : 0) | (c >= 128 ? HighByte : 0) |
+                                   (c == '"' ? Quote : 0) | (c == ';' ? Semicolon : 0));
+    return classes;
+}();
+
+inline uchar classOf(char c)
+{
+    return ByteClasses[uchar(c)];
+}
+
 inline bool isBlank(uchar c)
 {
-    return c <= ' ' || c >= 128;
+    return ByteClasses[c] & Blank;
+}
+
+// The first position from `from` on, before end, whose byte is (is not) of one of the
+// classes, or end.
+inline qsizetype firstOf(const char* data, qsizetype from, qsizetype end, uchar classes)
+{
+    while (from < end && !(classOf(data[from]) & classes))
+        ++from;
+    return from;
+}
+inline qsizetype firstNotOf(const char* data, qsizetype from, qsizetype end, uchar classes)
+{
+    while (from < end && (classOf(data[from]) & classes))
+        ++from;
+    return from;
 }
 
 struct Word
