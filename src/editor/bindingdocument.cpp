@@ -97,9 +97,7 @@ bool readable(const QString& path, BindingDocument::ReadMode mode)
 
 } // namespace
 
-BindingDocument::BindingDocument(QObject* parent) : QObject(parent)
-{
-}
+BindingDocument::BindingDocument(QObject* parent) : QObject(parent) {}
 
 void BindingDocument::setFileName(const QString& name)
 {

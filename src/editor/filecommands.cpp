@@ -157,9 +157,10 @@ void FileCommands::close()
 {
     if (m_document.isUntitled())
         return;
-    const Dialogs::Answer answer =
-        Dialogs::instance().message(m_window, Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancel,
-                                    QStringLiteral("Close File"), QStringLiteral("Do you want to save first?"));
+    const Dialogs::Answer answer = Dialogs::instance().message(m_window, Dialogs::Icon::Question,
+                                                               Dialogs::Buttons::YesNoCancel,
+                                                               QStringLiteral("Close File"),
+                                                               QStringLiteral("Do you want to save first?"));
     if (answer == Dialogs::Answer::Cancel)
         return;
     // A save that failed keeps the rows: closing them now would lose them.

@@ -11,7 +11,9 @@ class QAction;
 class QProgressBar;
 class QWidget;
 struct DocumentError;
-namespace tolvane { class cMRU; }
+namespace tolvane {
+class cMRU;
+}
 
 // The File menu's commands over the document: opening from the dialog, the recent files and
 // the command line, saving, New and Close. They keep the recent-files list and the shared

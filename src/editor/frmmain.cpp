@@ -62,12 +62,11 @@ QComboBox* typedComboBox(const QStringList& items, QWidget* parent)
 
 } // namespace
 
-frmMain::frmMain(const QString& commandLine, QWidget* parent)
-    : QMainWindow(parent), m_commandLine(commandLine)
+frmMain::frmMain(const QString& commandLine, QWidget* parent) : QMainWindow(parent), m_commandLine(commandLine)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/icons/corvale.svg")));
     createControls();
     m_files = new FileCommands(this, m_document, *m_progress);
@@ -113,8 +112,7 @@ void frmMain::createControls()
 
     place(new QLabel(QStringLiteral("Type"), client), twips::rect(540, 450, 420, 270), QStringLiteral("lblType"));
     place(new QLabel(QStringLiteral("Key"), client), twips::rect(1530, 450, 300, 270), QStringLiteral("lblKey"));
-    place(new QLabel(QStringLiteral("Binding"), client), twips::rect(3330, 450, 645, 270),
-          QStringLiteral("lblBind"));
+    place(new QLabel(QStringLiteral("Binding"), client), twips::rect(3330, 450, 645, 270), QStringLiteral("lblBind"));
     m_lblQuote = new QLabel(QStringLiteral("\""), client);
     place(m_lblQuote, twips::rect(2295, 495, 75, 270), QStringLiteral("lblQuote"));
     m_lblQuote->hide();
@@ -301,9 +299,9 @@ void frmMain::lstBind_ContextMenu()
 
 void frmMain::confirmExit()
 {
-    const Dialogs::Answer answer =
-        Dialogs::instance().message(this, Dialogs::Icon::Question, Dialogs::Buttons::YesNo,
-                                    QStringLiteral("Confirm"), QStringLiteral("Do you really want to Exit"));
+    const Dialogs::Answer answer = Dialogs::instance().message(this, Dialogs::Icon::Question, Dialogs::Buttons::YesNo,
+                                                               QStringLiteral("Confirm"),
+                                                               QStringLiteral("Do you really want to Exit"));
     if (answer == Dialogs::Answer::Yes)
         QCoreApplication::quit();
 }

@@ -22,7 +22,9 @@ class SideWindow;
 class cLogo;
 class frmCommands;
 class frmName;
-namespace tolvane { class cMRU; }
+namespace tolvane {
+class cMRU;
+}
 
 // The main window: the binding list, the entry row that composes new lines, the menus and
 // toolbar that start every command, and the side windows it shows and hides. The rows and

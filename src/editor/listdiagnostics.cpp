@@ -7,23 +7,26 @@ namespace {
 QColor markerColour(console::Severity severity)
 {
     switch (severity) {
-    case console::Severity::Error: return QColor(0xd0, 0x20, 0x20);
-    case console::Severity::Warning: return QColor(0xe8, 0x90, 0x10);
-    case console::Severity::Note: return QColor(0x30, 0x70, 0xd0);
+    case console::Severity::Error:
+        return QColor(0xd0, 0x20, 0x20);
+    case console::Severity::Warning:
+        return QColor(0xe8, 0x90, 0x10);
+    case console::Severity::Note:
+        return QColor(0x30, 0x70, 0xd0);
     }
     return {};
 }
 
 QString counted(qsizetype count, const char* singular)
 {
-    return QStringLiteral("%L1 %2").arg(count).arg(QLatin1String(singular)) + (count == 1 ? QString() : QStringLiteral("s"));
+    return QStringLiteral("%L1 %2").arg(count).arg(QLatin1String(singular))
+         + (count == 1 ? QString() : QStringLiteral("s"));
 }
 
 } // namespace
 
 ListDiagnostics::ListDiagnostics(BindingList& rows, console::Game game, QObject* parent)
-    : QObject(parent), m_rows(rows),
-      m_diagnostics([&rows](qsizetype row) { return rows.lines().at(row); }, game)
+    : QObject(parent), m_rows(rows), m_diagnostics([&rows](qsizetype row) { return rows.lines().at(row); }, game)
 {
     m_diagnostics.reset(rows.count());
     // The list says what changed after it changed; only a changed text is checked again.
@@ -90,7 +93,8 @@ QVariant ListDiagnostics::decoration(int row) const
         return markerColour(*worst);
     using console::Severity;
     const bool anyProblem = m_diagnostics.count(Severity::Error) + m_diagnostics.count(Severity::Warning)
-                            + m_diagnostics.count(Severity::Note) > 0;
+                              + m_diagnostics.count(Severity::Note)
+                          > 0;
     return anyProblem ? QVariant(QColor(Qt::transparent)) : QVariant();
 }
 

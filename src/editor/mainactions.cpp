@@ -43,10 +43,10 @@ constexpr Command Commands[] = {
 };
 
 // A null name is a separator.
-constexpr const char* ToolbarEntries[] = {"mnuNew",    "mnuOpen",        "mnuSave",    nullptr,    "mnuCopy",
-                                          "mnuCut",    "mnuPaste",       nullptr,      "mnuDelete", "mnuInsertC",
-                                          nullptr,     "mnuCommandList", "mnuFunName", nullptr,    "mnuAbout",
-                                          nullptr,     "mnuExit"};
+constexpr const char* ToolbarEntries[] = {"mnuNew", "mnuOpen",        "mnuSave",    nullptr,     "mnuCopy",
+                                          "mnuCut", "mnuPaste",       nullptr,      "mnuDelete", "mnuInsertC",
+                                          nullptr,  "mnuCommandList", "mnuFunName", nullptr,     "mnuAbout",
+                                          nullptr,  "mnuExit"};
 
 } // namespace
 
@@ -103,7 +103,9 @@ void MainActions::fillMenuBar(QMenuBar& bar) const
         result->setObjectName(QLatin1String(name));
         return result;
     };
-    const auto separator = [](QMenu* into, const char* name) { into->addSeparator()->setObjectName(QLatin1String(name)); };
+    const auto separator = [](QMenu* into, const char* name) {
+        into->addSeparator()->setObjectName(QLatin1String(name));
+    };
 
     QMenu* file = menu("mnuFile", QStringLiteral("&File"));
     file->addActions({(*this)["mnuNew"], (*this)["mnuOpen"], (*this)["mnuClose"]});

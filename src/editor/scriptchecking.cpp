@@ -24,7 +24,10 @@ const char* actionOf(console::Game game)
 
 ScriptChecking::ScriptChecking(BindingDocument& document, QAbstractItemView& view, QLabel& status,
                                const MainActions& actions)
-    : m_document(document), m_view(view), m_status(status), m_actions(actions),
+    : m_document(document),
+      m_view(view),
+      m_status(status),
+      m_actions(actions),
       m_diagnostics(std::make_unique<ListDiagnostics>(document.rows(), chosenGame()))
 {
     for (const console::Game game : {console::Game::Quake, console::Game::Quake2})
@@ -63,20 +66,20 @@ void ScriptChecking::choose(console::Game game)
 
 void ScriptChecking::guessFromFile()
 {
-    const console::GameCommands commands =
-        console::GameCommands::fromCatalogueFile(CatalogueLocation::standard().readPath());
+    const console::GameCommands commands = console::GameCommands::fromCatalogueFile(
+        CatalogueLocation::standard().readPath());
     const BindingList& rows = m_document.rows();
-    checkFor(console::guessGame(commands, rows.count(), [&rows](qsizetype row) { return rows.lines().at(row); },
-                                chosenGame()));
+    checkFor(console::guessGame(
+        commands, rows.count(), [&rows](qsizetype row) { return rows.lines().at(row); }, chosenGame()));
 }
 
 void ScriptChecking::goToProblem(bool forward)
 {
     const int current = m_document.rows().selectedRow() - 1; // -1: none, so F8 finds the first
     const console::ScriptDiagnostics& diagnostics = m_diagnostics->diagnostics();
-    const std::optional<qsizetype> row =
-        forward ? diagnostics.nextProblemRow(current)
-                : diagnostics.previousProblemRow(current < 0 ? m_document.rows().count() : current);
+    const std::optional<qsizetype> row = forward ? diagnostics.nextProblemRow(current)
+                                                 : diagnostics.previousProblemRow(
+                                                     current < 0 ? m_document.rows().count() : current);
     if (!row)
         return;
     m_document.rows().select(int(*row) + 1);

@@ -15,11 +15,16 @@ Dialogs* installed = nullptr;
 QMessageBox::Icon toQt(Dialogs::Icon icon)
 {
     switch (icon) {
-    case Dialogs::Icon::Critical: return QMessageBox::Critical;
-    case Dialogs::Icon::Question: return QMessageBox::Question;
-    case Dialogs::Icon::Exclamation: return QMessageBox::Warning;
-    case Dialogs::Icon::Information: return QMessageBox::Information;
-    case Dialogs::Icon::None: break;
+    case Dialogs::Icon::Critical:
+        return QMessageBox::Critical;
+    case Dialogs::Icon::Question:
+        return QMessageBox::Question;
+    case Dialogs::Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Dialogs::Icon::Information:
+        return QMessageBox::Information;
+    case Dialogs::Icon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
@@ -27,9 +32,12 @@ QMessageBox::Icon toQt(Dialogs::Icon icon)
 QMessageBox::StandardButtons toQt(Dialogs::Buttons buttons)
 {
     switch (buttons) {
-    case Dialogs::Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case Dialogs::Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case Dialogs::Buttons::Ok: break;
+    case Dialogs::Buttons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case Dialogs::Buttons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Dialogs::Buttons::Ok:
+        break;
     }
     return QMessageBox::Ok;
 }
@@ -37,10 +45,14 @@ QMessageBox::StandardButtons toQt(Dialogs::Buttons buttons)
 Dialogs::Answer fromQt(int button)
 {
     switch (button) {
-    case QMessageBox::Yes: return Dialogs::Answer::Yes;
-    case QMessageBox::No: return Dialogs::Answer::No;
-    case QMessageBox::Ok: return Dialogs::Answer::Ok;
-    default: return Dialogs::Answer::Cancel;
+    case QMessageBox::Yes:
+        return Dialogs::Answer::Yes;
+    case QMessageBox::No:
+        return Dialogs::Answer::No;
+    case QMessageBox::Ok:
+        return Dialogs::Answer::Ok;
+    default:
+        return Dialogs::Answer::Cancel;
     }
 }
 
@@ -103,8 +115,7 @@ Dialogs::Answer QtDialogs::message(QWidget* parent, Icon icon, Buttons buttons, 
     return fromQt(box.exec());
 }
 
-QString QtDialogs::input(QWidget* parent, const QString& prompt, const QString& title,
-                         const QString& defaultText)
+QString QtDialogs::input(QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText)
 {
     QInputDialog dialog(parent);
     dialog.setWindowTitle(title);

@@ -60,8 +60,7 @@ bool WindowDock::eventFilter(QObject* watched, QEvent* event)
     else if (watched == m_side->windowHandle() && event->type() == QEvent::Expose && framed()) {
         watched->removeEventFilter(this); // only the first showing needs it
         windowMoved();
-    }
-    else if (event->type() == QEvent::Move && (watched == m_main || watched == m_side))
+    } else if (event->type() == QEvent::Move && (watched == m_main || watched == m_side))
         windowMoved();
     return QObject::eventFilter(watched, event);
 }

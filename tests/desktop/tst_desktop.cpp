@@ -44,7 +44,8 @@ QRect platformFrame(const QWidget& window)
 {
     const QString id = QString::number(window.winId());
     const QString info = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), id});
-    const QString extents = run(QStringLiteral("xprop"), {QStringLiteral("-id"), id, QStringLiteral("_NET_FRAME_EXTENTS")});
+    const QString extents = run(QStringLiteral("xprop"),
+                                {QStringLiteral("-id"), id, QStringLiteral("_NET_FRAME_EXTENTS")});
     const QStringList sides = extents.section(u'=', 1).split(u',');
     if (sides.size() != 4)
         return {};
@@ -133,9 +134,10 @@ void TestDesktop::aKeyOnTheSplashEndsTheProgram()
     QVERIFY(!run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--sync"),
                                              QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), pid})
                  .isEmpty());
-    QTRY_VERIFY_WITH_TIMEOUT(run(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus"), QStringLiteral("getwindowpid")})
-                                     .trimmed() == pid,
-                             1000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        run(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus"), QStringLiteral("getwindowpid")}).trimmed()
+            == pid,
+        1000);
     run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("q")});
     QVERIFY2(program.waitForFinished(1000), "the program did not end within a second of the key");
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
@@ -165,8 +167,8 @@ void TestDesktop::titlesAreExactlyTheirText()
         boxTitle = platformTitle(*box);
         box->close();
     });
-    QtDialogs().message(m_main.get(), Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("Error Saving File"),
-                        QStringLiteral("text"));
+    QtDialogs().message(m_main.get(), Dialogs::Icon::Critical, Dialogs::Buttons::Ok,
+                        QStringLiteral("Error Saving File"), QStringLiteral("text"));
     QCOMPARE(boxTitle, QStringLiteral("Error Saving File"));
 }
 
@@ -199,8 +201,8 @@ void TestDesktop::dockingStopsAtTheScreenEdge()
 void TestDesktop::theMainWindowKeepsItsSize()
 {
     const QSize before = platformFrame(*m_main).size();
-    run(QStringLiteral("xdotool"), {QStringLiteral("windowsize"), QString::number(m_main->winId()),
-                                    QStringLiteral("900"), QStringLiteral("900")});
+    run(QStringLiteral("xdotool"),
+        {QStringLiteral("windowsize"), QString::number(m_main->winId()), QStringLiteral("900"), QStringLiteral("900")});
     QTest::qWait(300);
     QCOMPARE(platformFrame(*m_main).size(), before);
 }

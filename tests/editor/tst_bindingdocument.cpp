@@ -46,11 +46,11 @@ void TestBindingDocument::readModes_data()
     QTest::addColumn<int>("error");        // -1: none
     const QStringList all{QStringLiteral("a"), QString(), QStringLiteral("b")};
     QTest::newRow("nominal: Open keeps blank lines") << "file" << false << all << -1;
-    QTest::newRow("nominal: the command line drops them") << "file" << true
-                                                          << QStringList{QStringLiteral("a"), QStringLiteral("b")} << -1;
+    QTest::newRow("nominal: the command line drops them")
+        << "file" << true << QStringList{QStringLiteral("a"), QStringLiteral("b")} << -1;
     QTest::newRow("nominal: missing") << "missing" << false << QStringList{} << int(DocumentError::Kind::NotFound);
-    QTest::newRow("mend: a named pipe is not waited on") << "fifo" << true << QStringList{}
-                                                         << int(DocumentError::Kind::NotFound);
+    QTest::newRow("mend: a named pipe is not waited on")
+        << "fifo" << true << QStringList{} << int(DocumentError::Kind::NotFound);
     QTest::newRow("nominal: a folder") << "folder" << false << QStringList{} << int(DocumentError::Kind::NotFound);
 }
 
@@ -72,8 +72,8 @@ void TestBindingDocument::readModes()
     }
     BindingDocument document;
     document.appendRow(QStringLiteral("kept"), QStringLiteral("Add"));
-    const auto result =
-        document.open(path, commandLine ? BindingDocument::ReadMode::CommandLine : BindingDocument::ReadMode::Open);
+    const auto result = document.open(path, commandLine ? BindingDocument::ReadMode::CommandLine
+                                                        : BindingDocument::ReadMode::Open);
     QCOMPARE(result ? int(result->kind) : -1, error);
     QCOMPARE(texts(document.rows()), error < 0 ? rows : QStringList{QStringLiteral("kept")});
     QCOMPARE(document.fileName(), error < 0 ? path : QString());
@@ -136,9 +136,9 @@ void TestBindingDocument::openingStartsAFreshHistory()
 // Random edits through the document leave the markers as a check of the whole list does.
 void TestBindingDocument::markersFollowEdits()
 {
-    const QStringList lines{QStringLiteral("bind a +jump"), QStringLiteral("bind A +jump"),
+    const QStringList lines{QStringLiteral("bind a +jump"),      QStringLiteral("bind A +jump"),
                             QStringLiteral("set sensitivity 3"), QStringLiteral("bind a \"say \"hi\"\""),
-                            QStringLiteral("// note"), QStringLiteral("bind MOUSE4 +attack")};
+                            QStringLiteral("// note"),           QStringLiteral("bind MOUSE4 +attack")};
     BindingDocument document;
     ListDiagnostics live(document.rows(), console::Game::Quake);
     QSignalSpy changed(&live, &ListDiagnostics::changed);
@@ -148,10 +148,18 @@ void TestBindingDocument::markersFollowEdits()
         const QString line = lines[random.bounded(int(lines.size()))];
         const int position = count ? int(random.bounded(count)) + 1 : 1;
         switch (count ? random.bounded(4) : 0) {
-        case 0: document.insertRow(position, line, QStringLiteral("Paste")); break;
-        case 1: document.replaceRow(position, line); break;
-        case 2: document.removeRow(position, QStringLiteral("Delete Selected")); break;
-        default: document.history().undo(); break;
+        case 0:
+            document.insertRow(position, line, QStringLiteral("Paste"));
+            break;
+        case 1:
+            document.replaceRow(position, line);
+            break;
+        case 2:
+            document.removeRow(position, QStringLiteral("Delete Selected"));
+            break;
+        default:
+            document.history().undo();
+            break;
         }
     }
     QCOMPARE(changed.count(), 200);

@@ -38,19 +38,42 @@ void TestFrmMain::composesTheLine_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("binding");
     QTest::addColumn<QString>("line");
-    QTest::newRow("nominal: bind") << "bind" << "a" << "+attack" << "bind a \"+attack\"";
-    QTest::newRow("nominal: set names the variable") << "set" << "sensitivity" << "5" << "set sensitivity \"5\"";
-    QTest::newRow("nominal: any typed type word") << "echo" << "f1" << "x" << "echo f1 \"x\"";
-    QTest::newRow("nominal: empty type starts with a space") << "" << "a" << "x" << " a \"x\"";
-    QTest::newRow("nominal: quotes and semicolons left as typed")
-        << "alias" << "zoom" << "say \"hi\";wait" << "alias zoom \"say \"hi\";wait\"";
-    QTest::newRow("nominal: spaces kept") << "bind" << " b " << " +jump " << "bind  b  \" +jump \"";
-    QTest::newRow("mend: the semicolon key is written by name") << "bind" << ";" << "+jump"
-                                                                 << "bind SEMICOLON \"+jump\"";
-    QTest::newRow("nominal: a key holding a semicolon is as typed") << "bind" << ";;" << "x" << "bind ;; \"x\"";
+    QTest::newRow("nominal: bind") << "bind"
+                                   << "a"
+                                   << "+attack"
+                                   << "bind a \"+attack\"";
+    QTest::newRow("nominal: set names the variable") << "set"
+                                                     << "sensitivity"
+                                                     << "5"
+                                                     << "set sensitivity \"5\"";
+    QTest::newRow("nominal: any typed type word") << "echo"
+                                                  << "f1"
+                                                  << "x"
+                                                  << "echo f1 \"x\"";
+    QTest::newRow("nominal: empty type starts with a space") << ""
+                                                             << "a"
+                                                             << "x"
+                                                             << " a \"x\"";
+    QTest::newRow("nominal: quotes and semicolons left as typed") << "alias"
+                                                                  << "zoom"
+                                                                  << "say \"hi\";wait"
+                                                                  << "alias zoom \"say \"hi\";wait\"";
+    QTest::newRow("nominal: spaces kept") << "bind"
+                                          << " b "
+                                          << " +jump "
+                                          << "bind  b  \" +jump \"";
+    QTest::newRow("mend: the semicolon key is written by name") << "bind"
+                                                                << ";"
+                                                                << "+jump"
+                                                                << "bind SEMICOLON \"+jump\"";
+    QTest::newRow("nominal: a key holding a semicolon is as typed") << "bind"
+                                                                    << ";;"
+                                                                    << "x"
+                                                                    << "bind ;; \"x\"";
     const QString longText(100'000, u'x');
     QTest::newRow("mend: a long binding text is kept whole")
-        << "bind" << "a" << longText << QStringLiteral("bind a \"%1\"").arg(longText);
+        << "bind"
+        << "a" << longText << QStringLiteral("bind a \"%1\"").arg(longText);
 }
 
 void TestFrmMain::composesTheLine()
@@ -130,10 +153,18 @@ void TestFrmMain::typedFieldsStayAsTyped_data()
     QTest::addColumn<QString>("type");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("line");
-    QTest::newRow("mend: an upper-case key is not matched to the list") << "bind" << "A" << "bind A \"x\"";
-    QTest::newRow("mend: a capitalised type is not matched to the list") << "Bind" << "a" << "Bind a \"x\"";
-    QTest::newRow("mend: no completion of a partial key") << "bind" << "pg" << "bind pg \"x\"";
-    QTest::newRow("mend: a new word does not join the list") << "bind" << "kp_enter" << "bind kp_enter \"x\"";
+    QTest::newRow("mend: an upper-case key is not matched to the list") << "bind"
+                                                                        << "A"
+                                                                        << "bind A \"x\"";
+    QTest::newRow("mend: a capitalised type is not matched to the list") << "Bind"
+                                                                         << "a"
+                                                                         << "Bind a \"x\"";
+    QTest::newRow("mend: no completion of a partial key") << "bind"
+                                                          << "pg"
+                                                          << "bind pg \"x\"";
+    QTest::newRow("mend: a new word does not join the list") << "bind"
+                                                             << "kp_enter"
+                                                             << "bind kp_enter \"x\"";
 }
 
 // Typed key by key and ended with Enter in the field, as a player does.
@@ -190,11 +221,11 @@ void TestFrmMain::editInPlace_data()
     QTest::addColumn<QStringList>("answers"); // empty list: Cancel
     QTest::addColumn<QString>("result");
     QTest::addColumn<bool>("asked");
-    QTest::newRow("nominal: answer replaces the row") << "bind a \"x\"" << QStringList{QStringLiteral("bind b \"y\"")}
-                                                      << "bind b \"y\"" << true;
+    QTest::newRow("nominal: answer replaces the row")
+        << "bind a \"x\"" << QStringList{QStringLiteral("bind b \"y\"")} << "bind b \"y\"" << true;
     QTest::newRow("nominal: cancel keeps the row") << "bind a \"x\"" << QStringList{} << "bind a \"x\"" << true;
-    QTest::newRow("nominal: empty answer keeps the row") << "bind a \"x\"" << QStringList{QString()}
-                                                         << "bind a \"x\"" << true;
+    QTest::newRow("nominal: empty answer keeps the row")
+        << "bind a \"x\"" << QStringList{QString()} << "bind a \"x\"" << true;
     QTest::newRow("nominal: an empty row asks nothing") << "" << QStringList{} << "" << false;
 }
 

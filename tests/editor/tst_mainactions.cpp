@@ -35,7 +35,8 @@ void TestMainActions::menuItems_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("shortcut");
     const auto item = [](const char* name, const char* caption, const char* shortcut) {
-        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(caption) << QString::fromLatin1(shortcut);
+        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(caption)
+                            << QString::fromLatin1(shortcut);
     };
     item("mnuNew", "&New", "Ctrl+N");
     item("mnuOpen", "&Open...", "Ctrl+O");
@@ -145,7 +146,8 @@ void TestMainActions::toolbarEntries_data()
     QTest::addColumn<QString>("tooltip");
     QTest::addColumn<bool>("checkButton");
     const auto entry = [](int number, const char* key, const char* tooltip, bool check) {
-        QTest::addRow("entry %d", number) << number << QString::fromLatin1(key) << QString::fromLatin1(tooltip) << check;
+        QTest::addRow("entry %d", number)
+            << number << QString::fromLatin1(key) << QString::fromLatin1(tooltip) << check;
     };
     entry(1, "mnuNew", "New", false);
     entry(2, "mnuOpen", "Open", false);
@@ -190,10 +192,15 @@ void TestMainActions::undoNamesTheChange_data()
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("undoText");
     QTest::addColumn<QStringList>("afterwards");
-    QTest::newRow("nominal: delete") << "mnuDelete" << "&Undo Delete Selected" << QStringList{QStringLiteral("b")};
-    QTest::newRow("nominal: cut") << "mnuCut" << "&Undo Cut" << QStringList{QStringLiteral("b")};
-    QTest::newRow("nominal: paste") << "mnuPaste" << "&Undo Paste" << QStringList{QStringLiteral("x"), QStringLiteral("a"), QStringLiteral("b")};
-    QTest::newRow("nominal: clear all") << "mnuClearAll" << "&Undo Clear All" << QStringList{};
+    QTest::newRow("nominal: delete") << "mnuDelete"
+                                     << "&Undo Delete Selected" << QStringList{QStringLiteral("b")};
+    QTest::newRow("nominal: cut") << "mnuCut"
+                                  << "&Undo Cut" << QStringList{QStringLiteral("b")};
+    QTest::newRow("nominal: paste") << "mnuPaste"
+                                    << "&Undo Paste"
+                                    << QStringList{QStringLiteral("x"), QStringLiteral("a"), QStringLiteral("b")};
+    QTest::newRow("nominal: clear all") << "mnuClearAll"
+                                        << "&Undo Clear All" << QStringList{};
 }
 
 // Every change of the list is one step back, named after the command; Ctrl+Z takes it back.

@@ -206,7 +206,8 @@ void TestSaving::closeAnswers_data()
     QTest::addColumn<QByteArray>("fileAfter");
     QTest::addColumn<int>("rowsAfter");
     QTest::addColumn<bool>("closed");
-    QTest::newRow("nominal: yes saves, then closes") << Dialogs::Answer::Yes << QByteArray("a\r\nadded\r\n") << 0 << true;
+    QTest::newRow("nominal: yes saves, then closes")
+        << Dialogs::Answer::Yes << QByteArray("a\r\nadded\r\n") << 0 << true;
     QTest::newRow("nominal: no closes without saving") << Dialogs::Answer::No << QByteArray("a\r\n") << 0 << true;
     QTest::newRow("nominal: cancel does nothing") << Dialogs::Answer::Cancel << QByteArray("a\r\n") << 2 << false;
 }
