@@ -23,8 +23,8 @@ enum ByteClass : uchar { Blank = 1, HighByte = 2, Quote = 4, Semicolon = 8 };
 inline constexpr std::array<uchar, 256> ByteClasses = [] {
     std::array<uchar, 256> classes{};
     for (int c = 0; c < 256; ++c)
-        classes[size_t(c)] = uchar((c <= ' ' || c >= 128 ? Blank : 0) | (c >= 128 ? HighByte : 0) |
-                                   (c == '"' ? Quote : 0) | (c == ';' ? Semicolon : 0));
+        classes[size_t(c)] = uchar((c <= ' ' || c >= 128 ? Blank : 0) | (c >= 128 ? HighByte : 0)
+                                   | (c == '"' ? Quote : 0) | (c == ';' ? Semicolon : 0));
     return classes;
 }();
 
