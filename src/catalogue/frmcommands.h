@@ -2,7 +2,6 @@
 
 #include "shared/sidewindow.h"
 
-#include <QPointer>
 #include <memory>
 
 class CatalogueUpdater;

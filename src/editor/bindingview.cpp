@@ -42,6 +42,13 @@ void BindingView::setBackColor(quint32 value)
     applyColors();
 }
 
+void BindingView::setColors(quint32 foreColor, quint32 backColor)
+{
+    m_foreColor = foreColor;
+    m_backColor = backColor;
+    applyColors();
+}
+
 void BindingView::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::FontChange)

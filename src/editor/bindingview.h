@@ -19,6 +19,8 @@ public:
     void setForeColor(quint32 value);
     quint32 backColor() const { return m_backColor; }
     void setBackColor(quint32 value);
+    // Both at once, as the colour window hands them over.
+    void setColors(quint32 foreColor, quint32 backColor);
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -369,10 +369,7 @@ void frmMain::toggleSideWindow(QPointer<SideWindow>& window, QPointer<SideWindow
 void frmMain::showColors()
 {
     frmColor colors(m_lstBind->foreColor(), m_lstBind->backColor(), this);
-    connect(&colors, &frmColor::colorsChosen, m_lstBind, [this](quint32 fore, quint32 back) {
-        m_lstBind->setForeColor(fore);
-        m_lstBind->setBackColor(back);
-    });
+    connect(&colors, &frmColor::colorsChosen, m_lstBind, &BindingView::setColors);
     colors.exec();
 }
 

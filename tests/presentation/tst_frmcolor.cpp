@@ -38,10 +38,7 @@ private:
     void openForm()
     {
         m_form = std::make_unique<frmColor>(m_lstBind->foreColor(), m_lstBind->backColor(), nullptr);
-        connect(m_form.get(), &frmColor::colorsChosen, m_lstBind.get(), [this](quint32 fore, quint32 back) {
-            m_lstBind->setForeColor(fore);
-            m_lstBind->setBackColor(back);
-        });
+        connect(m_form.get(), &frmColor::colorsChosen, m_lstBind.get(), &BindingView::setColors);
     }
     void click(const char* name) { m_form->findChild<QPushButton*>(QLatin1String(name))->click(); }
     ColorTextBox* preview() const { return m_form->findChild<ColorTextBox*>(QStringLiteral("Text1")); }
