@@ -1,7 +1,6 @@
 #include "editor/scriptchecking.h"
 
 #include "catalogue/cataloguelocation.h"
-#include "console/gamecommands.h"
 #include "editor/bindingdocument.h"
 #include "editor/listdiagnostics.h"
 #include "editor/mainactions.h"

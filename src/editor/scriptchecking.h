@@ -1,9 +1,10 @@
 #pragma once
 
-#include "console/game.h"
+#include "console/gamecommands.h"
 
 #include <QObject>
 #include <memory>
+#include <optional>
 
 class BindingDocument;
 class ListDiagnostics;
@@ -40,4 +41,5 @@ private:
     QLabel& m_status;
     const MainActions& m_actions;
     std::unique_ptr<ListDiagnostics> m_diagnostics;
+    std::optional<console::GameCommands> m_commands; // read from the catalogue at the first guess
 };
