@@ -16,17 +16,16 @@ bool lessIgnoringCase(QByteArrayView a, QByteArrayView b)
     return qstrnicmp(a.data(), a.size(), b.data(), b.size()) < 0;
 }
 
-// The game a catalogue category such as "{Quake 2: Weapons}" belongs to.
-std::optional<Game> gameOfCategory(const QString& item)
+} // namespace
+
+std::optional<Game> gameOfCategory(QStringView category)
 {
-    if (item.startsWith(QLatin1StringView("{Quake:")))
+    if (category.startsWith(QLatin1StringView("{Quake:")))
         return Game::Quake;
-    if (item.startsWith(QLatin1StringView("{Quake 2:")))
+    if (category.startsWith(QLatin1StringView("{Quake 2:")))
         return Game::Quake2;
     return std::nullopt;
 }
-
-} // namespace
 
 GameCommands GameCommands::fromCatalogue(QIODevice& catalogue)
 {

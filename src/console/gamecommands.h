@@ -35,6 +35,10 @@ private:
     std::array<std::vector<QByteArray>, GameCount> m_names; // sorted without regard to case
 };
 
+// The game a catalogue category such as "{Quake 2: Weapons}" belongs to; the catalogue tree's
+// key of it, "{Quake 2: Weapons", gives the same.
+std::optional<Game> gameOfCategory(QStringView category);
+
 // The game whose commands the rows use most, counting the commands inside binds and aliases
 // too, or fallback when neither leads. Only the first GuessRows rows are read, and reading
 // stops early once one game leads by GuessLead commands.

@@ -45,6 +45,7 @@ tree)
 layout)
     expect_file "$PREFIX/lib/corvale/corvale"
     expect_file "$PREFIX/lib/corvale/commands.dat"
+    expect_file "$PREFIX/lib/corvale/command-summaries.tsv"
     launcher=$(readlink "$PREFIX/bin/corvale") || fail "bin/corvale is not a symlink"
     case "$launcher" in /*) fail "bin/corvale points at an absolute path: $launcher" ;; esac
     [ "$PREFIX/bin/corvale" -ef "$PREFIX/lib/corvale/corvale" ] || fail "bin/corvale does not lead to the program"
