@@ -1,0 +1,35 @@
+#pragma once
+
+#include "console/game.h"
+
+#include <QByteArray>
+#include <QString>
+#include <Qt>
+
+// What a key, mouse button or wheel step pressed in the editor is called in a bind line, so
+// that a player can press the key instead of looking up its name.
+namespace console {
+
+struct CapturedKey
+{
+    enum class Outcome {
+        Named,      // name holds the key table's spelling
+        Cancelled,  // Escape: the player changed their mind
+        ConsoleKey, // ` and ~ open the console in every engine and cannot be bound
+        Unnamed,    // the game has no name for the key
+    };
+
+    Outcome outcome;
+    QByteArray name = {};
+    const char* ports = ""; // the source ports that know the name, when the stock engine does not
+};
+
+// key is a Qt::Key; keypad says the event carried Qt::KeypadModifier.
+CapturedKey captureKey(int key, bool keypad, Game game);
+CapturedKey captureMouseButton(Qt::MouseButton button, Game game);
+CapturedKey captureWheel(bool up, Game game);
+
+// What the status line says about a capture, or nothing when the name speaks for itself.
+QString captureMessage(const CapturedKey& key, Game game);
+
+} // namespace console
