@@ -1,43 +1,70 @@
 #include "console/keynames.h"
 
 #include <QByteArray>
-#include <QHash>
+#include <algorithm>
+#include <cstring>
 #include <optional>
+#include <vector>
 
 namespace console {
 namespace {
 
 constexpr qsizetype LongestName = 16;
 
-QByteArray upperCase(QByteArrayView name)
+// A name of up to sixteen characters in upper case, packed into two integers padded with
+// zeros, so that finding a key compares two integers a step instead of hashing text: this
+// runs for every bind of a script.
+struct PackedName
 {
-    return name.toByteArray().toUpper();
+    quint64 head = 0;
+    quint64 tail = 0;
+
+    auto operator<=>(const PackedName&) const = default;
+};
+
+std::optional<PackedName> packed(QByteArrayView word)
+{
+    if (word.size() > LongestName)
+        return std::nullopt;
+    char upper[LongestName] = {};
+    for (qsizetype i = 0; i < word.size(); ++i)
+        upper[i] = word[i] >= 'a' && word[i] <= 'z' ? char(word[i] - 0x20) : word[i];
+    PackedName name;
+    std::memcpy(&name.head, upper, sizeof name.head);
+    std::memcpy(&name.tail, upper + sizeof name.head, sizeof name.tail);
+    return name;
 }
 
-// Positions in keyNames() by upper-case name.
-const QHash<QByteArray, int>& namedKeys()
+struct NamedKey
 {
-    static const QHash<QByteArray, int> positions = [] {
-        QHash<QByteArray, int> byName;
+    PackedName name;
+    int position; // in keyNames()
+};
+
+// The named keys sorted by their packed names.
+const std::vector<NamedKey>& namedKeys()
+{
+    static const std::vector<NamedKey> keys = [] {
+        std::vector<NamedKey> sorted;
         for (size_t i = 0; i < keyNames().size(); ++i) {
             Q_ASSERT(qstrlen(keyNames()[i].name) <= LongestName);
-            byName.insert(upperCase(keyNames()[i].name), int(i));
+            sorted.push_back({*packed(keyNames()[i].name), int(i)});
         }
-        return byName;
+        std::ranges::sort(sorted, {}, &NamedKey::name);
+        return sorted;
     }();
-    return positions;
+    return keys;
 }
 
 std::optional<int> namedKey(QByteArrayView word)
 {
-    if (word.size() > LongestName)
+    const std::optional<PackedName> name = packed(word);
+    if (!name)
         return std::nullopt;
-    // Upper-cased in place of a copy: this runs for every bind of a script.
-    char upper[LongestName];
-    for (qsizetype i = 0; i < word.size(); ++i)
-        upper[i] = word[i] >= 'a' && word[i] <= 'z' ? char(word[i] - 0x20) : word[i];
-    const auto found = namedKeys().constFind(QByteArray::fromRawData(upper, word.size()));
-    return found == namedKeys().cend() ? std::nullopt : std::optional(*found);
+    const auto found = std::ranges::lower_bound(namedKeys(), *name, {}, &NamedKey::name);
+    if (found == namedKeys().end() || found->name != *name)
+        return std::nullopt;
+    return found->position;
 }
 
 // A one-character argument is its own key code, after the named keys.

@@ -45,10 +45,12 @@ Word plainWord(QByteArrayView row, qsizetype start, qsizetype end)
     return {qint32(start), qint32(wordEnd - start), false, true};
 }
 
-// The words of row[begin, end), one command, appended to out.words.
-Command commandWords(QByteArrayView row, qsizetype begin, qsizetype end, TokenizedRow& out)
+// The words of row[begin, end), one command, appended to out.words. The command is filled in
+// where it lies in out.commands: built elsewhere and copied, its fields written one by one
+// would be read back as one block, a stall on every row.
+void commandWords(QByteArrayView row, qsizetype begin, qsizetype end, TokenizedRow& out, Command& command)
 {
-    Command command{qint32(begin), qint32(end), qint32(end), qint32(out.words.size()), 0, -1, false};
+    command = {qint32(begin), qint32(end), qint32(end), qint32(out.words.size()), 0, -1, false};
     qsizetype i = begin;
     for (;;) {
         const qsizetype blanks = i;
@@ -68,7 +70,6 @@ Command commandWords(QByteArrayView row, qsizetype begin, qsizetype end, Tokeniz
         i = word.end();
     }
     command.wordCount = qint32(out.words.size()) - command.firstWord;
-    return command;
 }
 
 } // namespace
@@ -80,9 +81,9 @@ void tokenize(QByteArrayView row, qsizetype begin, qsizetype end, TokenizedRow& 
     qsizetype start = begin;
     for (;;) {
         const qsizetype stop = commandEnd(row, start, end);
-        Command command = commandWords(row, start, stop, out);
+        Command& command = out.commands.emplace_back();
+        commandWords(row, start, stop, out, command);
         command.endsAtSemicolon = stop < end;
-        out.commands.push_back(command);
         if (stop == end)
             return;
         start = stop + 1;
