@@ -1,6 +1,7 @@
 #include "catalogue/commandsummaries.h"
 
 #include "catalogue/cataloguelocation.h"
+#include "console/gamecommands.h"
 
 #include <QDir>
 #include <QFile>
@@ -69,6 +70,12 @@ QString CommandSummaries::summary(console::Game game, QStringView name) const
         return *whole;
     const qsizetype space = entry.indexOf(u' ');
     return space < 0 ? QString() : summaries.value(lookupKey(entry.left(space)));
+}
+
+QString CommandSummaries::catalogueSummary(QStringView category, QStringView entry) const
+{
+    const std::optional<console::Game> game = console::gameOfCategory(category);
+    return game ? summary(*game, entry) : QString();
 }
 
 bool CommandSummaries::isEmpty() const

@@ -30,6 +30,9 @@ public:
     // "use Railgun") has its own summary when the reference lists that form, and otherwise
     // that of its first word.
     QString summary(console::Game game, QStringView name) const;
+    // The summary of a catalogue entry filed under category ("{Quake 2: Weapons}" or the tree's key
+    // of it), by the game the category names; empty in a category of neither game.
+    QString catalogueSummary(QStringView category, QStringView entry) const;
     bool isEmpty() const;
 
 private:

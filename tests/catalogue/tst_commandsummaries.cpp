@@ -86,6 +86,36 @@ private slots:
         QCOMPARE(fromBytes(Summaries).summary(game, name), summary);
     }
 
+    void catalogueSummary_data()
+    {
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("nominal: a Quake category") << "{Quake: Movement}"
+                                                   << "+forward"
+                                                   << "Walk forward.";
+        QTest::newRow("nominal: the tree's key of it") << "{Quake: Movement"
+                                                       << "+forward"
+                                                       << "Walk forward.";
+        QTest::newRow("nominal: a Quake 2 category") << "{Quake 2: Weapons}"
+                                                     << "use Railgun"
+                                                     << "Switch to the Railgun.";
+        QTest::newRow("robustness: the other game") << "{Quake 2: Movement}"
+                                                    << "+forward"
+                                                    << "";
+        QTest::newRow("robustness: a category of neither game") << "{Unsorted}"
+                                                                << "+forward"
+                                                                << "";
+    }
+
+    void catalogueSummary()
+    {
+        QFETCH(QString, category);
+        QFETCH(QString, entry);
+        QFETCH(QString, summary);
+        QCOMPARE(fromBytes(Summaries).catalogueSummary(category, entry), summary);
+    }
+
     void unusableFileIsEmpty_data()
     {
         QTest::addColumn<QByteArray>("bytes");
