@@ -1,5 +1,7 @@
 #include "console/diagnostic.h"
 
+#include "console/keynames.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -123,7 +125,7 @@ void appendDescription(QByteArray& utf8, const Finding& finding, QByteArrayView 
                       {Piece{gameTitle(game).toUtf8()}, fromRow(text)});
     case Rule::PortKey:
         return append("key \"%1\" works only in source ports (%2); stock %3 answers \"isn't a valid key\"",
-                      {fromRow(text), {finding.detail}, Piece{gameTitle(game).toUtf8()}});
+                      {fromRow(text), {lookUpKey(text, game).ports}, Piece{gameTitle(game).toUtf8()}});
     case Rule::SemicolonKey:
         return append("\";\" ends the command, so the key is lost and the rest of the line runs at once; write "
                       "SEMICOLON");

@@ -122,7 +122,7 @@ void RowChecker::checkKey(const CommandView& view, bool binds)
     case KeyLookup::Verdict::Stock:
         break;
     case KeyLookup::Verdict::PortOnly:
-        m_findings.push_back({Rule::PortKey, key.column, key.textStart(), key.length, 0, lookup.ports});
+        m_findings.push_back(about(Rule::PortKey, key));
         break;
     case KeyLookup::Verdict::DeadLetter:
         m_findings.push_back(about(Rule::DeadKey, key));
