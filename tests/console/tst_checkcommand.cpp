@@ -63,13 +63,14 @@ QString TestCheckCommand::write(const QString& name, const QByteArray& bytes)
 
 void TestCheckCommand::printsProblemsAsCompilersDo()
 {
-    const QString path = write(u"autoexec.cfg"_qs, "// mine\r\nbind a +jump\r\nset s 1\rbind\tA \"+attack\nbind a +back");
+    const QString path = write(u"autoexec.cfg"_qs, "// mine\r\nbind a +jump\r\nset s 1\rbind\tA \"+attack\nbind a +back\nbind mouse4 +jump");
     const Run run = check({u"--game"_qs, u"quake"_qs, path});
     QCOMPARE(run.out.split(u'\n'), QStringList({
         path + u":2:6: warning: key \"a\" is bound again on line 5, which replaces this binding; remove one of them [rebound-key]"_qs,
         path + u":3:1: error: stock Quake has no \"set\" command, so the line does nothing; write the variable first: name \"value\" [set-in-quake]"_qs,
         path + u":4:6: error: the game sends lower-case letters, so key \"A\" is never pressed; write \"a\" [dead-key]"_qs,
         path + u":4:8: warning: this quote is never closed, so it runs to the end of the line and hides any \";\" there; add the closing quote [unterminated-quote]"_qs,
+        path + u":6:6: note: key \"mouse4\" works only in source ports (QuakeSpasm, Ironwail, vkQuake, ezQuake); stock Quake answers \"isn't a valid key\" [port-key]"_qs,
         QString()}));
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.err, QString());
