@@ -1,4 +1,5 @@
 #include "benchutil.h"
+#include "largestcatalogue.h"
 #include "catalogue/commandlist.h"
 #include "catalogue/commandtree.h"
 #include "catalogue/countthelines.h"
@@ -14,37 +15,8 @@
 
 namespace {
 
-constexpr int Items = 32766; // the largest catalogue the 16-bit count allows
 constexpr int Runs = 5;
 constexpr double TargetMs = 150;
-
-// A version item, then categories of sections of commands, Items items in all.
-QByteArray largestCatalogue()
-{
-    QByteArray bytes = "//1.0\r\n";
-    int items = 1;
-    for (int category = 0; items < Items; ++category) {
-        bytes += "{Category " + QByteArray::number(category) + "}\r\n";
-        ++items;
-        for (int section = 0; section < 20 && items < Items; ++section) {
-            bytes += "[Section " + QByteArray::number(category) + '.' + QByteArray::number(section) + "]\r\n";
-            ++items;
-            for (int command = 0; command < 60 && items < Items; ++command, ++items)
-                bytes += "bind_command_" + QByteArray::number(items) + " 1\r\n";
-        }
-    }
-    return bytes;
-}
-
-QString writeCatalogue(const QTemporaryDir& dir)
-{
-    const QString path = dir.filePath(QStringLiteral("commands.dat"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        qFatal("cannot write the catalogue");
-    file.write(largestCatalogue());
-    return path;
-}
 
 } // namespace
 
@@ -54,7 +26,7 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir dir;
-    const QString path = writeCatalogue(dir);
+    const QString path = bench::writeLargestCatalogue(dir);
 
     // The main window's side of the load: a visible progress bar.
     QWidget mainWindow;

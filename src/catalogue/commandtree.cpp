@@ -29,9 +29,12 @@ public:
 
     QVariant data(int column, int role) const override
     {
-        if (column == 0 && role == Qt::DecorationRole) {
-            if (const auto* tree = qobject_cast<const CommandTree*>(treeWidget()))
-                return tree->icon(m_image);
+        const auto* tree = column == 0 ? qobject_cast<const CommandTree*>(treeWidget()) : nullptr;
+        if (tree && role == Qt::DecorationRole)
+            return tree->icon(m_image);
+        if (tree && role == Qt::ToolTipRole) {
+            if (const QString summary = tree->summary(this); !summary.isEmpty())
+                return summary;
         }
         return QTreeWidgetItem::data(column, role);
     }
@@ -99,4 +102,19 @@ QIcon CommandTree::icon(int image) const
 {
     const bool known = image >= CatalogueImage::ClosedGroup && image <= CatalogueImage::Command;
     return known ? m_images.at(std::size_t(image - 1)) : QIcon();
+}
+
+void CommandTree::setSummaries(CommandSummaries summaries)
+{
+    m_summaries = std::move(summaries);
+}
+
+QString CommandTree::summary(const QTreeWidgetItem* item) const
+{
+    if (isGroup(item))
+        return {};
+    const QTreeWidgetItem* category = item;
+    while (category->parent())
+        category = category->parent();
+    return m_summaries.catalogueSummary(key(category), item->text(0));
 }

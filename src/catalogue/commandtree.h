@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/commandsummaries.h"
+
 #include <QIcon>
 #include <QTreeWidget>
 #include <array>
@@ -31,6 +33,14 @@ public:
     // The picture of an image number, as the tree's image list holds it.
     QIcon icon(int image) const;
 
+    // The summaries that commands show as their tooltips; none until they are set.
+    void setSummaries(CommandSummaries summaries);
+    const CommandSummaries& summaries() const { return m_summaries; }
+    // The summary of a command item, by the game of its category; empty for a group, or a
+    // command the summaries do not know.
+    QString summary(const QTreeWidgetItem* item) const;
+
 private:
     std::array<QIcon, 3> m_images;
+    CommandSummaries m_summaries;
 };
