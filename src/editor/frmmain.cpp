@@ -190,6 +190,7 @@ void frmMain::createActions()
         {"mnuClearAll", [edits] { edits->clearAll(); }},
         {"mnuInsertC", [edits] { edits->insertComment(); }},
         {"mnuCommandList", [this] { toggleCommandList(); }},
+        {"mnuFindCommand", [this] { findCommand(); }},
         {"mnuFunName", [this] { toggleFunName(); }},
         {"mnuEditColors", [this] { showColors(); }},
         {"mnuAbout", [this] { showAbout(); }},
@@ -323,6 +324,15 @@ void frmMain::toggleCommandList()
             return window;
         },
         (*m_actions)["mnuCommandList"]);
+}
+
+// The catalogue opens first when it is closed, so that Ctrl+F always leads to its filter.
+void frmMain::findCommand()
+{
+    if (!m_commands)
+        toggleCommandList();
+    if (frmCommands* window = commandsWindow())
+        window->focusFilter();
 }
 
 void frmMain::toggleFunName()

@@ -80,6 +80,7 @@ private:
     void showCaption();
     void confirmExit();
     void toggleCommandList();
+    void findCommand();
     void toggleFunName();
     void appendToBinding(const QString& command);
     void showColors();

@@ -37,6 +37,7 @@ constexpr Command Commands[] = {
     {"mnuGameQuake", "&Quake", "", "", "", true},
     {"mnuGameQuake2", "Quake &2", "", "", "", true},
     {"mnuCommandList", "Show Commands List", "", "cmdlist", "Commands List", true},
+    {"mnuFindCommand", "&Find Command", "Ctrl+F", "", ""},
     {"mnuFunName", "Fun Name Editor", "", "funname", "Fun Name Editor", true},
     {"mnuEditColors", "&Edit Colors", "", "", ""},
     {"mnuAbout", "&About...", "F1", "about", ""},
@@ -127,7 +128,7 @@ void MainActions::fillMenuBar(QMenuBar& bar) const
     m_editMenu->addActions({(*this)["mnuNextProblem"], (*this)["mnuPreviousProblem"]});
 
     QMenu* options = menu("mnuOptions", QStringLiteral("&Options"));
-    options->addActions({(*this)["mnuCommandList"], (*this)["mnuFunName"]});
+    options->addActions({(*this)["mnuCommandList"], (*this)["mnuFindCommand"], (*this)["mnuFunName"]});
     separator(options, "mnuSep5");
     options->addAction((*this)["mnuEditColors"]);
     QMenu* game = options->addMenu(QStringLiteral("&Game"));

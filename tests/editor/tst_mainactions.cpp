@@ -21,6 +21,8 @@ private slots:
     void menuItems();
     void editKeysStayWithTheFocusedField();
     void sideWindowsExcludeEachOther();
+    void ctrlFLeadsToTheCatalogueFilter_data();
+    void ctrlFLeadsToTheCatalogueFilter();
     void closingEndsTheProgram();
     void toolbarEntries_data();
     void toolbarEntries();
@@ -51,6 +53,7 @@ void TestMainActions::menuItems_data()
     item("mnuClearAll", "Clear &All", "Ctrl+A");
     item("mnuInsertC", "&Insert Comment Line", "Ctrl+I");
     item("mnuCommandList", "Show Commands List", "");
+    item("mnuFindCommand", "&Find Command", "Ctrl+F");
     item("mnuFunName", "Fun Name Editor", "");
     item("mnuEditColors", "&Edit Colors", "");
     item("mnuAbout", "&About...", "F1");
@@ -124,6 +127,29 @@ void TestMainActions::sideWindowsExcludeEachOther()
     m_window->commandsWindow()->close(); // its own close box
     QVERIFY(!m_window->commandsWindow());
     QVERIFY(!commandList->isChecked() && !button12->isChecked());
+}
+
+void TestMainActions::ctrlFLeadsToTheCatalogueFilter_data()
+{
+    QTest::addColumn<QString>("openFirst"); // a side window's toggle, or empty
+    QTest::newRow("nominal: the catalogue closed") << QString();
+    QTest::newRow("nominal: the catalogue open") << QStringLiteral("mnuCommandList");
+    QTest::newRow("nominal: the fun name editor open") << QStringLiteral("mnuFunName");
+}
+
+void TestMainActions::ctrlFLeadsToTheCatalogueFilter()
+{
+    QFETCH(QString, openFirst);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    if (!openFirst.isEmpty())
+        m_window->menuItem(openFirst)->trigger();
+    QTest::keyClick(m_window.get(), Qt::Key_F, Qt::ControlModifier);
+    const frmCommands* commands = m_window->commandsWindow();
+    QVERIFY(commands);
+    QCOMPARE(commands->focusWidget(), commands->txtFilter());
+    QVERIFY(m_window->menuItem(QStringLiteral("mnuCommandList"))->isChecked());
+    QVERIFY(!m_window->nameWindow());
 }
 
 void TestMainActions::closingEndsTheProgram()
