@@ -65,16 +65,6 @@ private slots:
         QFETCH(QList<int>, shown);
         QCOMPARE(shownPositions(smallCatalogue().shown(text)), shown);
     }
-
-    void nodesArePositionedInOrder()
-    {
-        CommandFilter filter;
-        QCOMPARE(filter.addGroup(CommandFilter::Root), 0);
-        QCOMPARE(filter.addCommand(0, u"a", u""), 1);
-        QCOMPARE(filter.addGroup(CommandFilter::Root), 2);
-        QCOMPARE(filter.size(), 3);
-        QCOMPARE(filter.shown(u"a"), (std::vector<bool>{true, true, false}));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestCommandFilter)
