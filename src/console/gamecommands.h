@@ -27,6 +27,8 @@ public:
 
     // Without regard to case, as the engines match command names.
     bool has(Game game, QByteArrayView name) const;
+    // Each name once, sorted without regard to case.
+    const std::vector<QByteArray>& names(Game game) const { return m_names[size_t(game)]; }
 
 private:
     void add(Game game, const QString& entry);

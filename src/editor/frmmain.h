@@ -7,8 +7,10 @@
 #include <memory>
 
 class BindingView;
+class CommandField;
 class EditCommands;
 class FileCommands;
+class KeyCaptureButton;
 class MainActions;
 class PictureBox;
 class QComboBox;
@@ -19,11 +21,15 @@ class QProgressBar;
 class QPushButton;
 class ScriptChecking;
 class SideWindow;
+class StatusLine;
 class cLogo;
 class frmCommands;
 class frmName;
 namespace tolvane {
 class cMRU;
+}
+namespace console {
+struct CapturedKey;
 }
 
 // The main window: the binding list, the entry row that composes new lines, the menus and
@@ -45,8 +51,10 @@ public:
     FileCommands& files() const { return *m_files; }
     BindingList& lstBind() { return m_document.rows(); }
     BindingView* lstBindView() const { return m_lstBind; }
-    QLineEdit* txtBind() const { return m_txtBind; }
+    QLineEdit* txtBind() const;
+    CommandField* commandField() const { return m_txtBind; }
     QComboBox* txtKey() const { return m_txtKey; }
+    KeyCaptureButton* cmdCaptureKey() const { return m_cmdCaptureKey; }
     QComboBox* cmbType() const { return m_cmbType; }
     QProgressBar* Progress() const { return m_progress; }
     PictureBox* picLogo() const { return m_picLogo; }
@@ -59,7 +67,7 @@ public:
     QAction* menuItem(const QString& name) const;
     frmCommands* commandsWindow() const;
     frmName* nameWindow() const;
-    // The status line that counts the list's problems.
+    // The status line: the count of the list's problems, or what the user is doing.
     QLabel* lblProblems() const { return m_lblProblems; }
 
     void AddBinding();
@@ -83,6 +91,7 @@ private:
     void findCommand();
     void toggleFunName();
     void appendToBinding(const QString& command);
+    void takeCapturedKey(const console::CapturedKey& key);
     void showColors();
     void showAbout();
     template <typename Create>
@@ -99,11 +108,13 @@ private:
     QLabel* m_lblQuote = nullptr;
     QComboBox* m_cmbType = nullptr;
     QComboBox* m_txtKey = nullptr;
-    QLineEdit* m_txtBind = nullptr;
+    KeyCaptureButton* m_cmdCaptureKey = nullptr;
+    CommandField* m_txtBind = nullptr;
     QPushButton* m_cmdAdd = nullptr;
     BindingView* m_lstBind = nullptr;
     QProgressBar* m_progress = nullptr;
     QLabel* m_lblProblems = nullptr;
+    std::unique_ptr<StatusLine> m_status;
     std::unique_ptr<ScriptChecking> m_checking; // goes before the document it watches
 
     std::unique_ptr<cLogo> m_logo;

@@ -4,10 +4,10 @@
 #include "editor/bindingdocument.h"
 #include "editor/listdiagnostics.h"
 #include "editor/mainactions.h"
+#include "editor/statusline.h"
 
 #include <QAbstractItemView>
 #include <QAction>
-#include <QLabel>
 #include <QSettings>
 
 namespace {
@@ -21,7 +21,7 @@ const char* actionOf(console::Game game)
 
 } // namespace
 
-ScriptChecking::ScriptChecking(BindingDocument& document, QAbstractItemView& view, QLabel& status,
+ScriptChecking::ScriptChecking(BindingDocument& document, QAbstractItemView& view, StatusLine& status,
                                const MainActions& actions)
     : m_document(document),
       m_view(view),
@@ -50,6 +50,25 @@ console::Game ScriptChecking::chosenGame()
     return console::gameFromId(QSettings().value(GameKey).toString()).value_or(console::Game::Quake);
 }
 
+console::Game ScriptChecking::game() const
+{
+    return m_diagnostics->game();
+}
+
+const console::GameCommands& ScriptChecking::commands()
+{
+    if (!m_commands)
+        m_commands = console::GameCommands::fromCatalogueFile(CatalogueLocation::standard().readPath());
+    return *m_commands;
+}
+
+const CommandSummaries& ScriptChecking::summaries()
+{
+    if (!m_summaries)
+        m_summaries = CommandSummaries::standard();
+    return *m_summaries;
+}
+
 void ScriptChecking::checkFor(console::Game game)
 {
     m_actions[actionOf(game)]->setChecked(true);
@@ -65,11 +84,9 @@ void ScriptChecking::choose(console::Game game)
 
 void ScriptChecking::guessFromFile()
 {
-    const console::GameCommands commands = console::GameCommands::fromCatalogueFile(
-        CatalogueLocation::standard().readPath());
     const BindingList& rows = m_document.rows();
     checkFor(console::guessGame(
-        commands, rows.count(), [&rows](qsizetype row) { return rows.lines().at(row); }, chosenGame()));
+        commands(), rows.count(), [&rows](qsizetype row) { return rows.lines().at(row); }, chosenGame()));
 }
 
 void ScriptChecking::goToProblem(bool forward)
@@ -87,5 +104,5 @@ void ScriptChecking::goToProblem(bool forward)
 
 void ScriptChecking::showSummary()
 {
-    m_status.setText(m_diagnostics->summary());
+    m_status.setCount(m_diagnostics->summary());
 }

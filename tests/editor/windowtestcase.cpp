@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QSettings>
 #include <QTest>
 
@@ -65,4 +66,10 @@ QString WindowTestCase::menuText(int index) const
 bool WindowTestCase::menuVisible(int index) const
 {
     return m_window->menuItem(QStringLiteral("mnuFileMRU%1").arg(index))->isVisible();
+}
+
+QString WindowTestCase::status() const
+{
+    const QLabel* line = m_window->lblProblems();
+    return line->toolTip().isEmpty() ? line->text() : line->toolTip();
 }

@@ -25,6 +25,8 @@ protected:
     void openFile(const QString& file);
     QString menuText(int index) const;
     bool menuVisible(int index) const;
+    // The whole of what the status line says: a text too long for it is in its tooltip.
+    QString status() const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<ScriptedDialogs> m_dialogs;

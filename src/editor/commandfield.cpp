@@ -1,0 +1,122 @@
+#include "editor/commandfield.h"
+
+#include "console/bindingtext.h"
+#include "editor/scriptchecking.h"
+
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QStandardItemModel>
+
+namespace {
+
+// The name goes into the field; the pop-up shows it with its summary.
+constexpr int NameRole = Qt::UserRole;
+constexpr int WidestPopup = 480;
+
+} // namespace
+
+CommandField::CommandField(QWidget* parent)
+    : QLineEdit(parent), m_completer(new QCompleter(this)), m_model(new QStandardItemModel(m_completer))
+{
+    m_completer->setModel(m_model);
+    m_completer->setCompletionRole(NameRole);
+    m_completer->setCaseSensitivity(Qt::CaseInsensitive);
+    m_completer->setMaxVisibleItems(12);
+    m_completer->setWidget(this);
+    connect(this, &QLineEdit::textEdited, this, &CommandField::offer);
+    connect(m_completer, qOverload<const QString&>(&QCompleter::activated), this, &CommandField::insertCommand);
+}
+
+void CommandField::setCommands(ScriptChecking& commands)
+{
+    m_commands = &commands;
+}
+
+QString CommandField::summaryAtCursor() const
+{
+    if (!m_commands)
+        return {};
+    const QByteArray bytes = text().toLatin1();
+    const QByteArrayView name = console::commandNameAt(bytes, cursorPosition());
+    return name.isEmpty() ? QString() : m_commands->summaries().summary(m_commands->game(), QString::fromLatin1(name));
+}
+
+// While the pop-up is open, the completer hands its keys to the field; the ones that choose
+// or dismiss are left to it, so that Enter takes the name instead of adding the line.
+bool CommandField::event(QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && m_completer->popup()->isVisible()) {
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Escape:
+            event->ignore();
+            return false;
+        default:
+            break;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
+void CommandField::offer()
+{
+    if (m_inserting)
+        return;
+    const std::optional<console::CompletionWord> word = console::completionWordAt(text(), cursorPosition());
+    if (!m_commands || !word || word->cursor == word->start) {
+        m_completer->popup()->hide();
+        return;
+    }
+    fill(m_commands->game());
+    m_completer->setCompletionPrefix(word->prefix(text()).toString());
+    if (m_completer->completionCount() == 0) {
+        m_completer->popup()->hide();
+        return;
+    }
+    showPopup();
+}
+
+void CommandField::showPopup()
+{
+    QAbstractItemView* popup = m_completer->popup();
+    popup->setCurrentIndex({});
+    const int wanted = popup->sizeHintForColumn(0) + popup->verticalScrollBar()->sizeHint().width();
+    QRect under = rect();
+    under.setWidth(std::min(std::max(width(), wanted), WidestPopup));
+    m_completer->complete(under);
+}
+
+void CommandField::insertCommand(const QString& name)
+{
+    const std::optional<console::CompletionWord> word = console::completionWordAt(text(), cursorPosition());
+    if (!word)
+        return;
+    // Through the selection, so that Undo takes the completion back; the edit it makes offers
+    // nothing.
+    setSelection(int(word->start), int(word->end - word->start));
+    m_inserting = true;
+    insert(name);
+    m_inserting = false;
+}
+
+void CommandField::fill(console::Game game)
+{
+    if (m_filledFor == game)
+        return;
+    m_model->clear();
+    const CommandSummaries& summaries = m_commands->summaries();
+    for (const QByteArray& command : m_commands->commands().names(game)) {
+        const QString name = QString::fromLatin1(command);
+        const QString summary = summaries.summary(game, name);
+        auto* item = new QStandardItem(summary.isEmpty() ? name : name + QStringLiteral(" — ") + summary);
+        item->setData(name, NameRole);
+        item->setToolTip(summary);
+        m_model->appendRow(item);
+    }
+    m_filledFor = game;
+}

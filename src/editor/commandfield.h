@@ -1,0 +1,42 @@
+#pragma once
+
+#include "console/game.h"
+
+#include <QLineEdit>
+#include <optional>
+
+class QCompleter;
+class QStandardItemModel;
+class ScriptChecking;
+
+// The binding field. While a command name is typed it offers, in a pop-up, the commands of
+// the game the list is checked for that begin with it, each with its summary; Enter, Tab or a
+// click puts the chosen name in place of the word. Nothing goes in unless one is chosen.
+class CommandField final : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    explicit CommandField(QWidget* parent = nullptr);
+
+    // Where the names and summaries come from; nothing is offered before.
+    void setCommands(ScriptChecking& commands);
+    QCompleter* commandCompleter() const { return m_completer; }
+    // The summary of the command the cursor stands in, or nothing.
+    QString summaryAtCursor() const;
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void offer();
+    void insertCommand(const QString& name);
+    void fill(console::Game game);
+    void showPopup();
+
+    QCompleter* m_completer;
+    QStandardItemModel* m_model;
+    ScriptChecking* m_commands = nullptr;
+    std::optional<console::Game> m_filledFor;
+    bool m_inserting = false;
+};

@@ -1,0 +1,92 @@
+#include "editor/keycapturebutton.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+namespace {
+
+const QString Idle = QStringLiteral("Press a key");
+const QString Waiting = QStringLiteral("Press a key… (Esc cancels)");
+
+} // namespace
+
+KeyCaptureButton::KeyCaptureButton(std::function<console::Game()> game, QWidget* parent)
+    : QToolButton(parent), m_game(std::move(game))
+{
+    setIcon(QIcon(QStringLiteral(":/icons/keyboard.svg")));
+    setText(Idle);
+    setToolTip(Idle);
+    setCheckable(true);
+    connect(this, &QToolButton::toggled, this, &KeyCaptureButton::wait);
+}
+
+KeyCaptureButton::~KeyCaptureButton()
+{
+    qApp->removeEventFilter(this);
+}
+
+// The whole program's events are watched while waiting: the key must not reach a shortcut,
+// and a wheel step or a click may come anywhere.
+void KeyCaptureButton::wait(bool waiting)
+{
+    setText(waiting ? Waiting : Idle);
+    setToolTip(text());
+    if (waiting) {
+        qApp->installEventFilter(this);
+        setFocus(Qt::OtherFocusReason);
+    } else {
+        qApp->removeEventFilter(this);
+    }
+    emit capturing(waiting);
+}
+
+void KeyCaptureButton::finish(const console::CapturedKey& key)
+{
+    setChecked(false);
+    if (key.outcome != console::CapturedKey::Outcome::Cancelled)
+        emit captured(key);
+}
+
+bool KeyCaptureButton::eventFilter(QObject* watched, QEvent* event)
+{
+    // Each input event reaches the window before the widget; the widget's copy is the one.
+    return watched->isWidgetType() && take(watched, event);
+}
+
+bool KeyCaptureButton::take(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        event->accept();
+        return true;
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        finish(console::captureKey(key->key(), key->modifiers() & Qt::KeypadModifier, m_game()));
+        return true;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (watched != this) {
+            setChecked(false);
+            return false;
+        }
+        finish(console::captureMouseButton(static_cast<QMouseEvent*>(event)->button(), m_game()));
+        return true;
+    case QEvent::Wheel: {
+        const int step = static_cast<QWheelEvent*>(event)->angleDelta().y();
+        if (step != 0)
+            finish(console::captureWheel(step > 0, m_game()));
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void KeyCaptureButton::focusOutEvent(QFocusEvent* event)
+{
+    setChecked(false);
+    QToolButton::focusOutEvent(event);
+}

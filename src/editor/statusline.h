@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class QLabel;
+
+// The status line beside the progress bar. The list's problem count rests there; what the
+// user is doing (a key that cannot be bound, the command under the cursor) takes its place
+// until it is taken back. Text too long for the line is cut short and shown whole as its
+// tooltip.
+class StatusLine final
+{
+public:
+    explicit StatusLine(QLabel& label);
+
+    void setCount(const QString& count);
+    // An empty text gives the line back to the count.
+    void say(const QString& text);
+
+    QString text() const;
+
+private:
+    void show();
+
+    QLabel& m_label;
+    QString m_count;
+    QString m_said;
+};
