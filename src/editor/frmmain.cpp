@@ -114,11 +114,11 @@ void frmMain::createControls()
     logoColours.setColor(QPalette::WindowText, Qt::white);
     m_picLogo->setPalette(logoColours);
 
-    place(new QLabel(QStringLiteral("Type"), client), twips::rect(540, 450, 420, 270), QStringLiteral("lblType"));
-    place(new QLabel(QStringLiteral("Key"), client), twips::rect(1530, 450, 300, 270), QStringLiteral("lblKey"));
-    place(new QLabel(QStringLiteral("Binding"), client), twips::rect(3330, 450, 645, 270), QStringLiteral("lblBind"));
+    place(new QLabel(QStringLiteral("Type"), client), twips::rect(495, 450, 420, 270), QStringLiteral("lblType"));
+    place(new QLabel(QStringLiteral("Key"), client), twips::rect(1665, 450, 300, 270), QStringLiteral("lblKey"));
+    place(new QLabel(QStringLiteral("Binding"), client), twips::rect(3675, 450, 645, 270), QStringLiteral("lblBind"));
     m_lblQuote = new QLabel(QStringLiteral("\""), client);
-    place(m_lblQuote, twips::rect(2295, 495, 75, 270), QStringLiteral("lblQuote"));
+    place(m_lblQuote, twips::rect(3015, 495, 75, 270), QStringLiteral("lblQuote"));
     m_lblQuote->hide();
 
     const QFont controlFont = fonts::msSansSerif();
@@ -153,11 +153,11 @@ void frmMain::createControls()
 
     for (QWidget* control : std::initializer_list<QWidget*>{m_cmbType, m_txtKey, m_txtBind, m_cmdAdd, m_lstBind})
         control->setFont(controlFont);
-    place(m_cmbType, twips::rect(315, 720, 825, 315), QStringLiteral("cmbType"));
-    place(m_txtKey, twips::rect(1170, 720, 1080, 315), QStringLiteral("txtKey"));
-    place(m_cmdCaptureKey, twips::rect(2265, 720, 330, 315), QStringLiteral("cmdCaptureKey"));
-    place(m_txtBind, twips::rect(2610, 720, 2175, 300), QStringLiteral("txtBind"));
-    place(m_cmdAdd, twips::rect(4815, 720, 645, 330), QStringLiteral("cmdAdd"));
+    place(m_cmbType, twips::rect(315, 720, 750, 315), QStringLiteral("cmbType"));
+    place(m_txtKey, twips::rect(1095, 720, 1650, 315), QStringLiteral("txtKey"));
+    place(m_cmdCaptureKey, twips::rect(2760, 720, 315, 315), QStringLiteral("cmdCaptureKey"));
+    place(m_txtBind, twips::rect(3090, 720, 1800, 300), QStringLiteral("txtBind"));
+    place(m_cmdAdd, twips::rect(4920, 720, 540, 330), QStringLiteral("cmdAdd"));
     place(m_lstBind, twips::rect(315, 1080, 5145, 4110), QStringLiteral("lstBind"));
     place(m_progress, twips::rect(330, 5250, 1500, 315), QStringLiteral("Progress"));
     m_lblProblems = new QLabel(client);

@@ -33,6 +33,11 @@ void KeyCaptureButton::wait(bool waiting)
 {
     setText(waiting ? Waiting : Idle);
     setToolTip(text());
+    // Down alone is hard to tell from hovered; the selection colour says it waits.
+    QPalette colours;
+    if (waiting)
+        colours.setColor(QPalette::Button, colours.color(QPalette::Highlight).lighter(170));
+    setPalette(colours);
     if (waiting) {
         qApp->installEventFilter(this);
         setFocus(Qt::OtherFocusReason);

@@ -59,6 +59,8 @@ void TestKeyCaptureButton::fillsTheKeyField_data()
         << int(Qt::Key_QuoteLeft) << false << 0 << 0 << unchanged << "The console key cannot be bound.";
     QTest::newRow("a key without a name")
         << int(Qt::Key_QuoteDbl) << false << 0 << 0 << unchanged << "Quake has no name for that key.";
+    QTest::newRow("left button on the button: taken, not a click")
+        << 0 << false << int(Qt::LeftButton) << 0 << "MOUSE1" << count;
     QTest::newRow("right button on the button") << 0 << false << int(Qt::RightButton) << 0 << "MOUSE2" << count;
     QTest::newRow("back button: ports only")
         << 0 << false << int(Qt::BackButton) << 0 << "MOUSE4"
