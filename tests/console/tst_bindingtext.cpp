@@ -72,18 +72,9 @@ void TestBindingText::completionReplacesTheWord_data()
     QTest::addColumn<QString>("marked");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("completed"); // with the cursor after the name
-    QTest::newRow("empty field") << "|"
-                                 << "+attack"
-                                 << "+attack|";
     QTest::newRow("prefix in another case") << "+ATT|"
                                             << "+attack"
                                             << "+attack|";
-    QTest::newRow("after a ;") << "+attack; +ju|"
-                               << "+jump"
-                               << "+attack; +jump|";
-    QTest::newRow("after a quote") << "\"imp|"
-                                   << "impulse"
-                                   << "\"impulse|";
     QTest::newRow("middle of a line") << "wait;+at|tack;wait"
                                       << "+attack"
                                       << "wait;+attack|;wait";

@@ -46,10 +46,6 @@ void TestCommandField::completes_data()
                                           << "+att" << int(Qt::Key_Return) << "+attack";
     QTest::newRow("Tab takes the name") << ""
                                         << "+ATT" << int(Qt::Key_Tab) << "+attack";
-    QTest::newRow("after a ;") << "+attack;"
-                               << "+ju" << int(Qt::Key_Return) << "+attack;+jump";
-    QTest::newRow("after a quote") << "\""
-                                   << "+ju" << int(Qt::Key_Return) << "\"+jump";
     QTest::newRow("Escape puts nothing in") << "wait;"
                                             << "+att" << int(Qt::Key_Escape) << "wait;+att";
 }
@@ -98,9 +94,6 @@ void TestCommandField::statusLineShowsTheCommandUnderTheCursor_data()
     QTest::addColumn<int>("cursor");
     QTest::addColumn<QString>("said");
     QTest::newRow("on a command") << "+attack" << 3 << "Fire the current weapon while held.";
-    QTest::newRow("on the second command")
-        << "+attack;+jump" << 13 << "Jump; held in water it pushes you toward the surface.";
-    QTest::newRow("between commands: the count") << "+attack; +jump" << 8 << "No problems";
     QTest::newRow("an unknown command: the count") << "+zzz" << 2 << "No problems";
 }
 

@@ -50,9 +50,7 @@ void TestKeyCaptureButton::fillsTheKeyField_data()
     const QString unchanged = QStringLiteral("a");
     const QString count = QStringLiteral("No problems");
     QTest::newRow("a function key") << int(Qt::Key_F5) << false << 0 << 0 << "F5" << count;
-    QTest::newRow("a letter") << int(Qt::Key_Q) << false << 0 << 0 << "q" << count;
     QTest::newRow("a key with a shortcut is taken, not run") << int(Qt::Key_F8) << false << 0 << 0 << "F8" << count;
-    QTest::newRow("shift alone") << int(Qt::Key_Shift) << false << 0 << 0 << "SHIFT" << count;
     QTest::newRow("keypad 8: stock Quake's own name") << int(Qt::Key_8) << true << 0 << 0 << "UPARROW" << count;
     QTest::newRow("escape cancels") << int(Qt::Key_Escape) << false << 0 << 0 << unchanged << count;
     QTest::newRow("the console key is refused")
@@ -61,7 +59,6 @@ void TestKeyCaptureButton::fillsTheKeyField_data()
         << int(Qt::Key_QuoteDbl) << false << 0 << 0 << unchanged << "Quake has no name for that key.";
     QTest::newRow("left button on the button: taken, not a click")
         << 0 << false << int(Qt::LeftButton) << 0 << "MOUSE1" << count;
-    QTest::newRow("right button on the button") << 0 << false << int(Qt::RightButton) << 0 << "MOUSE2" << count;
     QTest::newRow("back button: ports only")
         << 0 << false << int(Qt::BackButton) << 0 << "MOUSE4"
         << "Only source ports know MOUSE4: QuakeSpasm, Ironwail, vkQuake, ezQuake.";
