@@ -33,17 +33,16 @@ void KeyCaptureButton::wait(bool waiting)
 {
     setText(waiting ? Waiting : Idle);
     setToolTip(text());
-    // Down alone is hard to tell from hovered; the selection colour says it waits.
     QPalette colours;
-    if (waiting)
-        colours.setColor(QPalette::Button, colours.color(QPalette::Highlight).lighter(170));
-    setPalette(colours);
     if (waiting) {
+        // Down alone is hard to tell from hovered; the selection colour says it waits.
+        colours.setColor(QPalette::Button, colours.color(QPalette::Highlight).lighter(170));
         qApp->installEventFilter(this);
         setFocus(Qt::OtherFocusReason);
     } else {
         qApp->removeEventFilter(this);
     }
+    setPalette(colours);
     emit capturing(waiting);
 }
 
