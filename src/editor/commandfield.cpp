@@ -2,6 +2,7 @@
 
 #include "console/bindingtext.h"
 #include "editor/scriptchecking.h"
+#include "editor/statusline.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
@@ -29,15 +30,16 @@ CommandField::CommandField(QWidget* parent)
     connect(m_completer, qOverload<const QString&>(&QCompleter::activated), this, &CommandField::insertCommand);
 }
 
-void CommandField::setCommands(ScriptChecking& commands)
+void CommandField::setCommands(ScriptChecking& commands, StatusLine& status)
 {
     m_commands = &commands;
+    const auto showSummary = [this, &status] { status.say(summaryAtCursor()); };
+    connect(this, &QLineEdit::cursorPositionChanged, this, showSummary);
+    connect(this, &QLineEdit::textChanged, this, showSummary);
 }
 
 QString CommandField::summaryAtCursor() const
 {
-    if (!m_commands)
-        return {};
     const QByteArray bytes = text().toLatin1();
     const QByteArrayView name = console::commandNameAt(bytes, cursorPosition());
     return name.isEmpty() ? QString() : m_commands->summaries().summary(m_commands->game(), QString::fromLatin1(name));

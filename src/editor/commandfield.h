@@ -8,10 +8,12 @@
 class QCompleter;
 class QStandardItemModel;
 class ScriptChecking;
+class StatusLine;
 
 // The binding field. While a command name is typed it offers, in a pop-up, the commands of
 // the game the list is checked for that begin with it, each with its summary; Enter, Tab or a
 // click puts the chosen name in place of the word. Nothing goes in unless one is chosen.
+// Whenever the cursor stands in a command, the status line says what that command does.
 class CommandField final : public QLineEdit
 {
     Q_OBJECT
@@ -19,16 +21,17 @@ class CommandField final : public QLineEdit
 public:
     explicit CommandField(QWidget* parent = nullptr);
 
-    // Where the names and summaries come from; nothing is offered before.
-    void setCommands(ScriptChecking& commands);
+    // Where the names and summaries come from, and where the summaries are shown; nothing is
+    // offered before.
+    void setCommands(ScriptChecking& commands, StatusLine& status);
     QCompleter* commandCompleter() const { return m_completer; }
-    // The summary of the command the cursor stands in, or nothing.
-    QString summaryAtCursor() const;
 
 protected:
     bool event(QEvent* event) override;
 
 private:
+    // The summary of the command the cursor stands in, or nothing.
+    QString summaryAtCursor() const;
     void offer();
     void insertCommand(const QString& name);
     void fill(console::Game game);

@@ -76,7 +76,7 @@ frmMain::frmMain(const QString& commandLine, QWidget* parent) : QMainWindow(pare
     m_edits = new EditCommands(this, m_document);
     createActions();
     m_checking = std::make_unique<ScriptChecking>(m_document, *m_lstBind, *m_status, *m_actions);
-    m_txtBind->setCommands(*m_checking);
+    m_txtBind->setCommands(*m_checking, *m_status);
     connect(&m_document, &BindingDocument::fileNameChanged, this, &frmMain::showCaption);
     showCaption();
     // A fixed single border: the window keeps the size of its controls.
@@ -131,8 +131,6 @@ void frmMain::createControls()
     m_txtKey->setEditText(QStringLiteral("a"));
     m_txtKey->setToolTip(QStringLiteral("Key to Bind"));
 
-    m_cmdCaptureKey = new KeyCaptureButton([this] { return m_checking->game(); }, client);
-
     m_txtBind = new CommandField(client);
     m_txtBind->setMaxLength(std::numeric_limits<int>::max());
     m_txtBind->setToolTip(QStringLiteral("Binding Text"));
@@ -155,16 +153,18 @@ void frmMain::createControls()
         control->setFont(controlFont);
     place(m_cmbType, twips::rect(315, 720, 750, 315), QStringLiteral("cmbType"));
     place(m_txtKey, twips::rect(1095, 720, 1650, 315), QStringLiteral("txtKey"));
-    place(m_cmdCaptureKey, twips::rect(2760, 720, 315, 315), QStringLiteral("cmdCaptureKey"));
     place(m_txtBind, twips::rect(3090, 720, 1800, 300), QStringLiteral("txtBind"));
     place(m_cmdAdd, twips::rect(4920, 720, 540, 330), QStringLiteral("cmdAdd"));
     place(m_lstBind, twips::rect(315, 1080, 5145, 4110), QStringLiteral("lstBind"));
     place(m_progress, twips::rect(330, 5250, 1500, 315), QStringLiteral("Progress"));
     m_lblProblems = new QLabel(client);
     m_lblProblems->setFont(controlFont);
-    m_lblProblems->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     place(m_lblProblems, twips::rect(1860, 5250, 3600, 315), QStringLiteral("lblProblems"));
     m_status = std::make_unique<StatusLine>(*m_lblProblems);
+    // The game is asked at each capture, for the names it uses.
+    m_cmdCaptureKey = new KeyCaptureButton(
+        *m_txtKey, *m_status, [this] { return m_checking->game(); }, client);
+    place(m_cmdCaptureKey, twips::rect(2760, 720, 315, 315), QStringLiteral("cmdCaptureKey"));
 
     setTabOrder(m_cmbType, m_txtKey);
     setTabOrder(m_txtKey, m_cmdCaptureKey);
@@ -175,13 +175,6 @@ void frmMain::createControls()
     for (QLineEdit* field : {m_cmbType->lineEdit(), m_txtKey->lineEdit(), static_cast<QLineEdit*>(m_txtBind)})
         connect(field, &QLineEdit::returnPressed, this, &frmMain::cmdAdd_Click);
     connect(m_cmdAdd, &QPushButton::clicked, this, &frmMain::cmdAdd_Click);
-    connect(m_cmdCaptureKey, &KeyCaptureButton::capturing, this, [this](bool waiting) {
-        m_status->say(waiting ? QStringLiteral("Press the key to bind (Esc cancels).") : QString());
-    });
-    connect(m_cmdCaptureKey, &KeyCaptureButton::captured, this, &frmMain::takeCapturedKey);
-    const auto showCommandSummary = [this] { m_status->say(m_txtBind->summaryAtCursor()); };
-    connect(m_txtBind, &QLineEdit::cursorPositionChanged, this, showCommandSummary);
-    connect(m_txtBind, &QLineEdit::textChanged, this, showCommandSummary);
     connect(m_cmbType, &QComboBox::activated, this, &frmMain::cmbType_Click);
     connect(m_lstBind, &QAbstractItemView::doubleClicked, this, &frmMain::lstBind_DblClick);
     connect(m_lstBind, &QWidget::customContextMenuRequested, this, &frmMain::lstBind_ContextMenu);
@@ -224,11 +217,6 @@ void frmMain::createActions()
     toolbar->setIconSize(QSize(16, 16));
     toolbar->setMovable(false);
     m_toolbarEntries = m_actions->fillToolbar(*toolbar);
-}
-
-QLineEdit* frmMain::txtBind() const
-{
-    return m_txtBind;
 }
 
 QMenu* frmMain::mnuEdit() const
@@ -374,15 +362,6 @@ void frmMain::appendToBinding(const QString& command)
 {
     m_txtBind->setText(m_txtBind->text().isEmpty() ? command : m_txtBind->text() + u';' + command);
     m_txtBind->setCursorPosition(int(m_txtBind->text().size()));
-}
-
-// A named key goes into the key field; the status line says why another did not, or which
-// source ports alone know the name.
-void frmMain::takeCapturedKey(const console::CapturedKey& key)
-{
-    if (key.outcome == console::CapturedKey::Outcome::Named)
-        m_txtKey->setEditText(QString::fromLatin1(key.name));
-    m_status->say(console::captureMessage(key, m_checking->game()));
 }
 
 // At most one side window is open: showing one closes the other first. The toggle stays

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "editor/bindingdocument.h"
+#include "editor/commandfield.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
 
 class BindingView;
-class CommandField;
 class EditCommands;
 class FileCommands;
 class KeyCaptureButton;
@@ -27,9 +27,6 @@ class frmCommands;
 class frmName;
 namespace tolvane {
 class cMRU;
-}
-namespace console {
-struct CapturedKey;
 }
 
 // The main window: the binding list, the entry row that composes new lines, the menus and
@@ -51,7 +48,7 @@ public:
     FileCommands& files() const { return *m_files; }
     BindingList& lstBind() { return m_document.rows(); }
     BindingView* lstBindView() const { return m_lstBind; }
-    QLineEdit* txtBind() const;
+    QLineEdit* txtBind() const { return m_txtBind; }
     CommandField* commandField() const { return m_txtBind; }
     QComboBox* txtKey() const { return m_txtKey; }
     KeyCaptureButton* cmdCaptureKey() const { return m_cmdCaptureKey; }
@@ -91,7 +88,6 @@ private:
     void findCommand();
     void toggleFunName();
     void appendToBinding(const QString& command);
-    void takeCapturedKey(const console::CapturedKey& key);
     void showColors();
     void showAbout();
     template <typename Create>

@@ -1,6 +1,9 @@
 #include "editor/keycapturebutton.h"
 
+#include "editor/statusline.h"
+
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
@@ -9,11 +12,13 @@ namespace {
 
 const QString Idle = QStringLiteral("Press a key");
 const QString Waiting = QStringLiteral("Press a key… (Esc cancels)");
+const QString Prompt = QStringLiteral("Press the key to bind (Esc cancels).");
 
 } // namespace
 
-KeyCaptureButton::KeyCaptureButton(std::function<console::Game()> game, QWidget* parent)
-    : QToolButton(parent), m_game(std::move(game))
+KeyCaptureButton::KeyCaptureButton(QComboBox& keyField, StatusLine& status, std::function<console::Game()> game,
+                                   QWidget* parent)
+    : QToolButton(parent), m_keyField(keyField), m_status(status), m_game(std::move(game))
 {
     setIcon(QIcon(QStringLiteral(":/icons/keyboard.svg")));
     setText(Idle);
@@ -43,14 +48,15 @@ void KeyCaptureButton::wait(bool waiting)
         qApp->removeEventFilter(this);
     }
     setPalette(colours);
-    emit capturing(waiting);
+    m_status.say(waiting ? Prompt : QString());
 }
 
 void KeyCaptureButton::finish(const console::CapturedKey& key)
 {
     setChecked(false);
-    if (key.outcome != console::CapturedKey::Outcome::Cancelled)
-        emit captured(key);
+    if (key.outcome == console::CapturedKey::Outcome::Named)
+        m_keyField.setEditText(QString::fromLatin1(key.name));
+    m_status.say(console::captureMessage(key, m_game()));
 }
 
 bool KeyCaptureButton::eventFilter(QObject* watched, QEvent* event)

@@ -2,7 +2,10 @@
 
 #include <QLabel>
 
-StatusLine::StatusLine(QLabel& label) : m_label(label) {}
+StatusLine::StatusLine(QLabel& label) : m_label(label)
+{
+    m_label.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
 
 void StatusLine::setCount(const QString& count)
 {

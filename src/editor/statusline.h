@@ -7,7 +7,7 @@ class QLabel;
 // The status line beside the progress bar. The list's problem count rests there; what the
 // user is doing (a key that cannot be bound, the command under the cursor) takes its place
 // until it is taken back. Text too long for the line is cut short and shown whole as its
-// tooltip.
+// tooltip. The text stands against the right end, beside the progress bar.
 class StatusLine final
 {
 public:
