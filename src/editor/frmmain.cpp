@@ -160,7 +160,7 @@ void frmMain::createControls()
     m_lblProblems = new QLabel(client);
     m_lblProblems->setFont(controlFont);
     place(m_lblProblems, twips::rect(1860, 5250, 3600, 315), QStringLiteral("lblProblems"));
-    m_status = std::make_unique<StatusLine>(*m_lblProblems);
+    m_status = new StatusLine(*m_lblProblems);
     // The game is asked at each capture, for the names it uses.
     m_cmdCaptureKey = new KeyCaptureButton(
         *m_txtKey, *m_status, [this] { return m_checking->game(); }, client);

@@ -110,7 +110,7 @@ private:
     BindingView* m_lstBind = nullptr;
     QProgressBar* m_progress = nullptr;
     QLabel* m_lblProblems = nullptr;
-    std::unique_ptr<StatusLine> m_status;
+    StatusLine* m_status = nullptr;
     std::unique_ptr<ScriptChecking> m_checking; // goes before the document it watches
 
     std::unique_ptr<cLogo> m_logo;

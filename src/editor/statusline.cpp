@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-StatusLine::StatusLine(QLabel& label) : m_label(label)
+StatusLine::StatusLine(QLabel& label) : QObject(&label), m_label(label)
 {
     m_label.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 class QLabel;
@@ -7,8 +8,9 @@ class QLabel;
 // The status line beside the progress bar. The list's problem count rests there; what the
 // user is doing (a key that cannot be bound, the command under the cursor) takes its place
 // until it is taken back. Text too long for the line is cut short and shown whole as its
-// tooltip. The text stands against the right end, beside the progress bar.
-class StatusLine final
+// tooltip. The text stands against the right end, beside the progress bar. It lives as long
+// as its label, so that widgets going away with the window can still speak to it.
+class StatusLine final : public QObject
 {
 public:
     explicit StatusLine(QLabel& label);

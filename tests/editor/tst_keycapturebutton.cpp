@@ -22,6 +22,7 @@ private slots:
     void waitsDownWithAPrompt();
     void aClickElsewhereCancels();
     void losingFocusCancels();
+    void closingWhileWaitingLeavesKeysAlone();
 
 private:
     KeyCaptureButton* button() const { return m_window->cmdCaptureKey(); }
@@ -124,6 +125,18 @@ void TestKeyCaptureButton::losingFocusCancels()
     QTRY_VERIFY(!button()->isCapturing());
     QTest::keyClick(m_window->txtKey(), Qt::Key_F5);
     QCOMPARE(m_window->txtKey()->currentText(), QStringLiteral("a"));
+}
+
+// The window goes, its status line last: nothing it leaves behind takes another window's keys.
+void TestKeyCaptureButton::closingWhileWaitingLeavesKeysAlone()
+{
+    startCapture();
+    m_window.reset();
+    QLineEdit other;
+    other.show();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QTest::keyClick(&other, Qt::Key_X);
+    QCOMPARE(other.text(), QStringLiteral("x"));
 }
 
 QTEST_MAIN(TestKeyCaptureButton)
