@@ -83,9 +83,14 @@ ScriptDiagnostics::ScriptDiagnostics(RowReader rows, Game game)
 
 void ScriptDiagnostics::setGame(Game game)
 {
+    reset(m_rowCount, game);
+}
+
+void ScriptDiagnostics::reset(qsizetype rowCount, Game game)
+{
     m_game = game;
     m_checker.setGame(game);
-    reset(m_rowCount);
+    reset(rowCount);
 }
 
 void ScriptDiagnostics::reset(qsizetype rowCount)
@@ -187,10 +192,12 @@ void ScriptDiagnostics::adopt(std::span<Batch> batches, qsizetype first)
 
 void ScriptDiagnostics::forgetRows(qsizetype first, qsizetype count)
 {
-    for (auto entry = firstAtOrAfter(m_findings, first); entry != m_findings.end() && entry->row < first + count; ++entry)
+    for (auto entry = firstAtOrAfter(m_findings, first); entry != m_findings.end() && entry->row < first + count;
+         ++entry)
         --m_totals[size_t(severityOf(entry->finding.rule))];
     eraseRows(m_findings, first, count);
-    for (auto entry = firstAtOrAfter(m_bindings, first); entry != m_bindings.end() && entry->row < first + count; ++entry)
+    for (auto entry = firstAtOrAfter(m_bindings, first); entry != m_bindings.end() && entry->row < first + count;
+         ++entry)
         eraseRows(m_bindingRows[size_t(entry->binding.keyId)], first, count);
     eraseRows(m_bindings, first, count);
 }
@@ -338,7 +345,9 @@ std::optional<qsizetype> ScriptDiagnostics::lastProblemBefore(qsizetype row) con
     if (entry != m_findings.begin())
         best = std::prev(entry)->row;
     for (const std::vector<qint32>& rows : m_bindingRows) {
-        const qsizetype earlier = std::min<qsizetype>(firstAtOrAfter(rows, row) - rows.begin(), qsizetype(rows.size()) - 1) - 1;
+        const qsizetype earlier = std::min<qsizetype>(firstAtOrAfter(rows, row) - rows.begin(),
+                                                      qsizetype(rows.size()) - 1)
+                                - 1;
         if (earlier >= 0)
             best = std::max<qsizetype>(best, rows[size_t(earlier)]);
     }

@@ -29,6 +29,7 @@ public:
     void setGame(Game game); // checks every row again
 
     void reset(qsizetype rowCount);
+    void reset(qsizetype rowCount, Game game);
     void rowsInserted(qsizetype first, qsizetype count);
     void rowsRemoved(qsizetype first, qsizetype count);
     void rowChanged(qsizetype row);

@@ -120,9 +120,9 @@ std::optional<DocumentError> BindingDocument::open(const QString& path, ReadMode
     if (mode == ReadMode::CommandLine)
         result.lines->removeEmptyLines();
     m_history.clear();
+    emit opening(*result.lines);
     m_rows.assign(std::move(*result.lines));
     setFileName(path);
-    emit opened();
     return std::nullopt;
 }
 

@@ -62,8 +62,8 @@ public:
 
 signals:
     void fileNameChanged();
-    // The rows were replaced by a file's lines.
-    void opened();
+    // A file's lines are about to replace the rows, which are then reset.
+    void opening(const LineStore& lines);
 
 private:
     BindingList m_rows;

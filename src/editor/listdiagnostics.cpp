@@ -47,7 +47,7 @@ ListDiagnostics::ListDiagnostics(BindingList& rows, console::Game game, QObject*
                 updated();
             });
     connect(&rows, &QAbstractItemModel::modelReset, this, [this] {
-        m_diagnostics.reset(m_rows.count());
+        m_diagnostics.reset(m_rows.count(), std::exchange(m_nextGame, std::nullopt).value_or(m_diagnostics.game()));
         updated();
     });
     m_rows.setAnnotations(this);

@@ -17,6 +17,8 @@ public:
     const console::ScriptDiagnostics& diagnostics() const { return m_diagnostics; }
     console::Game game() const { return m_diagnostics.game(); }
     void setGame(console::Game game);
+    // The rows are about to be replaced: the list that comes is checked for game, once.
+    void expectGame(console::Game game) { m_nextGame = game; }
     // "2 errors, 1 warning", "1 note", or "No problems".
     QString summary() const;
 
@@ -32,4 +34,5 @@ private:
 
     BindingList& m_rows;
     console::ScriptDiagnostics m_diagnostics;
+    std::optional<console::Game> m_nextGame;
 };

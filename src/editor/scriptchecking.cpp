@@ -33,7 +33,7 @@ ScriptChecking::ScriptChecking(BindingDocument& document, QAbstractItemView& vie
         connect(actions[actionOf(game)], &QAction::triggered, this, [this, game] { choose(game); });
     connect(actions["mnuNextProblem"], &QAction::triggered, this, [this] { goToProblem(true); });
     connect(actions["mnuPreviousProblem"], &QAction::triggered, this, [this] { goToProblem(false); });
-    connect(&document, &BindingDocument::opened, this, &ScriptChecking::guessFromFile);
+    connect(&document, &BindingDocument::opening, this, &ScriptChecking::guessFromFile);
     connect(&document, &BindingDocument::fileNameChanged, this, [this] {
         if (m_document.isUntitled())
             checkFor(chosenGame());
@@ -82,11 +82,13 @@ void ScriptChecking::choose(console::Game game)
     checkFor(game);
 }
 
-void ScriptChecking::guessFromFile()
+// Guessed before the lines are shown, so that they are checked once, for that game.
+void ScriptChecking::guessFromFile(const LineStore& lines)
 {
-    const BindingList& rows = m_document.rows();
-    checkFor(console::guessGame(
-        commands(), rows.count(), [&rows](qsizetype row) { return rows.lines().at(row); }, chosenGame()));
+    const console::Game game = console::guessGame(
+        commands(), lines.size(), [&lines](qsizetype row) { return lines.at(row); }, chosenGame());
+    m_actions[actionOf(game)]->setChecked(true);
+    m_diagnostics->expectGame(game);
 }
 
 void ScriptChecking::goToProblem(bool forward)

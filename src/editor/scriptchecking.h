@@ -8,6 +8,7 @@
 #include <optional>
 
 class BindingDocument;
+class LineStore;
 class ListDiagnostics;
 class MainActions;
 class QAbstractItemView;
@@ -39,7 +40,7 @@ public:
 private:
     void checkFor(console::Game game);
     void choose(console::Game game);
-    void guessFromFile();
+    void guessFromFile(const LineStore& lines);
     void goToProblem(bool forward);
     void showSummary();
 

@@ -33,6 +33,7 @@ private slots:
     void everyChangeCanBeUndone();
     void openingStartsAFreshHistory();
     void markersFollowEdits();
+    void openedLinesAreCheckedOnceForTheGameExpected();
 
 private:
     QTemporaryDir m_dir;
@@ -172,6 +173,30 @@ void TestBindingDocument::markersFollowEdits()
         QCOMPARE(live.toolTip(row), whole.toolTip(row));
     }
     QCOMPARE(live.summary(), whole.summary());
+}
+
+// A game chosen from the lines while they are being opened (the window guesses it) is the one
+// they are checked for, and they are checked once.
+void TestBindingDocument::openedLinesAreCheckedOnceForTheGameExpected()
+{
+    const QString path = m_dir.filePath(QStringLiteral("quake2.cfg"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("set crosshair 1\r\n");
+    file.close();
+    BindingDocument document;
+    document.appendRow(QStringLiteral("set before 1"), QStringLiteral("Add"));
+    ListDiagnostics diagnostics(document.rows(), console::Game::Quake);
+    QSignalSpy changed(&diagnostics, &ListDiagnostics::changed);
+    connect(&document, &BindingDocument::opening, this, [&](const LineStore& lines) {
+        QCOMPARE(lines.size(), 1);
+        QCOMPARE(document.rows().text(1), QStringLiteral("set before 1")); // not yet replaced
+        diagnostics.expectGame(console::Game::Quake2);
+    });
+    QVERIFY(!document.open(path, BindingDocument::ReadMode::Open));
+    QCOMPARE(diagnostics.game(), console::Game::Quake2);
+    QCOMPARE(diagnostics.summary(), QStringLiteral("No problems")); // no set-in-quake
+    QCOMPARE(changed.count(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestBindingDocument)
