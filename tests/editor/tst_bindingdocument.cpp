@@ -36,8 +36,20 @@ private slots:
     void openedLinesAreCheckedOnceForTheGameExpected();
 
 private:
+    // Writes a file in the test's folder and gives its path.
+    QString write(const QString& name, const QByteArray& bytes);
+
     QTemporaryDir m_dir;
 };
+
+QString TestBindingDocument::write(const QString& name, const QByteArray& bytes)
+{
+    const QString path = m_dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
 
 void TestBindingDocument::readModes_data()
 {
@@ -61,11 +73,10 @@ void TestBindingDocument::readModes()
     QFETCH(bool, commandLine);
     QFETCH(QStringList, rows);
     QFETCH(int, error);
-    const QString path = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()).section(u':', 0, 0) + kind);
+    const QString name = QString::fromLatin1(QTest::currentDataTag()).section(u':', 0, 0) + kind;
+    const QString path = m_dir.filePath(name);
     if (kind == QLatin1String("file")) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("a\r\n\r\nb");
+        write(name, "a\r\n\r\nb");
     } else if (kind == QLatin1String("fifo")) {
         QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
     } else if (kind == QLatin1String("folder")) {
@@ -119,11 +130,7 @@ void TestBindingDocument::everyChangeCanBeUndone()
 
 void TestBindingDocument::openingStartsAFreshHistory()
 {
-    const QString path = m_dir.filePath(QStringLiteral("fresh.cfg"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("bind a x\r\n");
-    file.close();
+    const QString path = write(QStringLiteral("fresh.cfg"), "bind a x\r\n");
     BindingDocument document;
     document.appendRow(QStringLiteral("row"), QStringLiteral("Add"));
     QVERIFY(!document.open(path, BindingDocument::ReadMode::Open));
@@ -179,11 +186,7 @@ void TestBindingDocument::markersFollowEdits()
 // they are checked for, and they are checked once.
 void TestBindingDocument::openedLinesAreCheckedOnceForTheGameExpected()
 {
-    const QString path = m_dir.filePath(QStringLiteral("quake2.cfg"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("set crosshair 1\r\n");
-    file.close();
+    const QString path = write(QStringLiteral("quake2.cfg"), "set crosshair 1\r\n");
     BindingDocument document;
     document.appendRow(QStringLiteral("set before 1"), QStringLiteral("Add"));
     ListDiagnostics diagnostics(document.rows(), console::Game::Quake);
