@@ -43,17 +43,11 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QList<int>>("shown");
-        const QList<int> all{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
         QTest::newRow("nominal: a name") << "attack" << QList<int>{0, 4, 5};
-        QTest::newRow("nominal: a summary") << "rocket" << QList<int>{0, 1, 2};
-        QTest::newRow("nominal: another case") << "ROCKET" << QList<int>{0, 1, 2};
-        QTest::newRow("nominal: a name with its argument") << "impulse 7" << QList<int>{0, 1, 2};
-        QTest::newRow("nominal: two sections of a category") << "weapon" << QList<int>{0, 4, 5};
+        QTest::newRow("nominal: a summary, in another case") << "ROCKET" << QList<int>{0, 1, 2};
         QTest::newRow("nominal: two categories") << "+" << QList<int>{0, 4, 5, 6, 7, 8, 9};
-        QTest::newRow("nominal: a command without summary") << "back" << QList<int>{6, 7, 9};
         QTest::newRow("nominal: spaces around the text") << "  impulse " << QList<int>{0, 1, 2, 3};
-        QTest::newRow("nominal: empty shows everything") << "" << all;
-        QTest::newRow("nominal: spaces only show everything") << "   " << all;
+        QTest::newRow("nominal: spaces only show everything") << "   " << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
         QTest::newRow("robustness: no match") << "bfg" << QList<int>{};
         QTest::newRow("robustness: group names are not searched") << "walking" << QList<int>{};
         QTest::newRow("robustness: name and summary are not run together") << "7 switch" << QList<int>{};
