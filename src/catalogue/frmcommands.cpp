@@ -29,12 +29,12 @@ constexpr QRect TreeRect = twips::rect(30, 375, 1935, 4920);
 constexpr QRect DockedBoxRect = twips::rect(360, 5370, 2265, 195);
 constexpr int TreeMargin = 100;
 
-// A fixed dialog frame with a close box only, kept out of the taskbar.
 bool isEnter(int key)
 {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
+// A fixed dialog frame with a close box only, kept out of the taskbar.
 constexpr Qt::WindowFlags WindowStyle = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                                       | Qt::WindowCloseButtonHint;
 

@@ -39,13 +39,6 @@ std::optional<CompletionWord> completionWordAt(QStringView text, qsizetype curso
     return CompletionWord{start, cursor, end};
 }
 
-Completed complete(QStringView text, const CompletionWord& word, QStringView name)
-{
-    QString completed = text.first(word.start).toString();
-    completed.append(name).append(text.sliced(word.end));
-    return {completed, word.start + name.size()};
-}
-
 QByteArrayView commandNameAt(QByteArrayView text, qsizetype cursor)
 {
     QByteArrayView name;

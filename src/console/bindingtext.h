@@ -23,14 +23,6 @@ struct CompletionWord
 // Nothing when the cursor stands past the command name, among its arguments.
 std::optional<CompletionWord> completionWordAt(QStringView text, qsizetype cursor);
 
-struct Completed
-{
-    QString text;
-    qsizetype cursor; // just after the name
-};
-
-Completed complete(QStringView text, const CompletionWord& word, QStringView name);
-
 // The name of the innermost command whose words the cursor stands in or just after, as the
 // engine tokenizes the text (the commands inside a bind or alias included); empty when none.
 QByteArrayView commandNameAt(QByteArrayView text, qsizetype cursor);
