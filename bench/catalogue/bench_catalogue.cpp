@@ -1,5 +1,5 @@
 #include "benchutil.h"
-#include "largestcatalogue.h"
+#include "cataloguebench.h"
 #include "catalogue/commandlist.h"
 #include "catalogue/commandtree.h"
 #include "catalogue/countthelines.h"
@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QProgressBar>
 #include <QTemporaryDir>
 #include <memory>
 #include <vector>
@@ -28,11 +27,7 @@ int main(int argc, char* argv[])
     QTemporaryDir dir;
     const QString path = bench::writeLargestCatalogue(dir);
 
-    // The main window's side of the load: a visible progress bar.
-    QWidget mainWindow;
-    mainWindow.resize(366, 375);
-    auto* progress = new QProgressBar(&mainWindow);
-    mainWindow.show();
+    bench::StandInMainWindow mainWindow;
 
     bench::printHeader();
     bench::printRow(QStringLiteral("catalogue: count 32766 items"),
@@ -42,7 +37,7 @@ int main(int argc, char* argv[])
     bench::printRow(QStringLiteral("catalogue: LoadCommandList, 32766 items into the tree"),
                     bench::bestMilliseconds(Runs, [&] {
                         trees.push_back(std::make_unique<CommandTree>());
-                        LoadCommandList(path, *trees.back(), *progress);
+                        LoadCommandList(path, *trees.back(), *mainWindow.progress);
                     }),
                     TargetMs);
     trees.clear();
@@ -50,7 +45,7 @@ int main(int argc, char* argv[])
     std::vector<std::unique_ptr<frmCommands>> windows;
     bench::printRow(QStringLiteral("catalogue: open the window on 32766 items and show it"),
                     bench::bestMilliseconds(Runs, [&] {
-                        windows.push_back(std::make_unique<frmCommands>(&mainWindow, progress, CatalogueLocation{path, {}}));
+                        windows.push_back(std::make_unique<frmCommands>(&mainWindow.window, mainWindow.progress, CatalogueLocation{path, {}}));
                         windows.back()->show();
                         QApplication::processEvents();
                     }),

@@ -2,12 +2,11 @@
 #include "catalogue/cataloguelocation.h"
 #include "catalogue/commandsummaries.h"
 #include "catalogue/frmcommands.h"
-#include "largestcatalogue.h"
+#include "cataloguebench.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
-#include <QProgressBar>
 #include <algorithm>
 #include <memory>
 #include <vector>
@@ -19,16 +18,11 @@ constexpr int OpeningRuns = 11;
 constexpr double ShippedTargetMs = 5;
 constexpr double LargestTargetMs = 30;
 
-struct Setup
+std::unique_ptr<frmCommands> openWindow(bench::StandInMainWindow& mainWindow, const QString& catalogue,
+                                        CommandSummaries summaries)
 {
-    QWidget* mainWindow;
-    QProgressBar* progress;
-};
-
-std::unique_ptr<frmCommands> openWindow(const Setup& setup, const QString& catalogue, CommandSummaries summaries)
-{
-    auto window = std::make_unique<frmCommands>(setup.mainWindow, setup.progress, CatalogueLocation{catalogue, {}},
-                                                std::move(summaries));
+    auto window = std::make_unique<frmCommands>(&mainWindow.window, mainWindow.progress,
+                                                CatalogueLocation{catalogue, {}}, std::move(summaries));
     window->show();
     QApplication::processEvents();
     return window;
@@ -47,13 +41,13 @@ double stepMilliseconds(Step&& step)
 // Types text into the filter of a freshly opened window a letter at a time, then empties the
 // field. Each keystroke is taken at its best over the runs; the slowest of them and the
 // emptying are printed. The first keystroke reads the tree for the filter, and is counted.
-void printTyping(const Setup& setup, const QString& what, const QString& catalogue, const CommandSummaries& summaries,
-                 const QString& text, double targetMs)
+void printTyping(bench::StandInMainWindow& mainWindow, const QString& what, const QString& catalogue,
+                 const CommandSummaries& summaries, const QString& text, double targetMs)
 {
     std::vector<double> keystrokes(size_t(text.size()), 1e300);
     double emptying = 1e300;
     for (int run = 0; run < Runs; ++run) {
-        const std::unique_ptr<frmCommands> window = openWindow(setup, catalogue, summaries);
+        const std::unique_ptr<frmCommands> window = openWindow(mainWindow, catalogue, summaries);
         for (qsizetype i = 0; i < text.size(); ++i) {
             const double ms = stepMilliseconds([&] { window->txtFilter()->setText(text.left(i + 1)); });
             keystrokes[size_t(i)] = std::min(keystrokes[size_t(i)], ms);
@@ -66,7 +60,8 @@ void printTyping(const Setup& setup, const QString& what, const QString& catalog
                     targetMs);
 }
 
-void printOpening(const Setup& setup, const QString& what, const QString& catalogue, const QString& summariesPath)
+void printOpening(bench::StandInMainWindow& mainWindow, const QString& what, const QString& catalogue,
+                  const QString& summariesPath)
 {
     // Taken in turns, one window at a time, so that neither side gets the quieter moments of a
     // busy machine or the company of the other's windows.
@@ -76,7 +71,7 @@ void printOpening(const Setup& setup, const QString& what, const QString& catalo
         for (const bool summaries : {false, true}) {
             std::unique_ptr<frmCommands> window;
             const double ms = bench::bestMilliseconds(1, [&] {
-                window = openWindow(setup, catalogue,
+                window = openWindow(mainWindow, catalogue,
                                     summaries ? CommandSummaries::fromFile(summariesPath) : CommandSummaries());
             });
             (summaries ? with : without) = std::min(summaries ? with : without, ms);
@@ -105,21 +100,17 @@ int main(int argc, char* argv[])
     QTemporaryDir dir;
     const QString largest = bench::writeLargestCatalogue(dir);
 
-    QWidget mainWindow;
-    mainWindow.resize(366, 375);
-    auto* progress = new QProgressBar(&mainWindow);
-    mainWindow.show();
-    const Setup setup{&mainWindow, progress};
+    bench::StandInMainWindow mainWindow;
 
     bench::printHeader();
-    printTyping(setup, QStringLiteral("the shipped catalogue"), shipped, summaries, QStringLiteral("rocket"),
+    printTyping(mainWindow, QStringLiteral("the shipped catalogue"), shipped, summaries, QStringLiteral("rocket"),
                 ShippedTargetMs);
     // "command_12" narrows the tree letter by letter; "x" hides every command at once, the most one
     // keystroke can change.
-    printTyping(setup, QStringLiteral("32766 items"), largest, summaries, QStringLiteral("command_12"),
+    printTyping(mainWindow, QStringLiteral("32766 items"), largest, summaries, QStringLiteral("command_12"),
                 LargestTargetMs);
-    printTyping(setup, QStringLiteral("32766 items"), largest, summaries, QStringLiteral("xyz"), LargestTargetMs);
-    printOpening(setup, QStringLiteral("the shipped catalogue"), shipped, summariesPath);
-    printOpening(setup, QStringLiteral("32766 items"), largest, summariesPath);
+    printTyping(mainWindow, QStringLiteral("32766 items"), largest, summaries, QStringLiteral("xyz"), LargestTargetMs);
+    printOpening(mainWindow, QStringLiteral("the shipped catalogue"), shipped, summariesPath);
+    printOpening(mainWindow, QStringLiteral("32766 items"), largest, summariesPath);
     return 0;
 }

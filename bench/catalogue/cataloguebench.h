@@ -2,8 +2,10 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QProgressBar>
 #include <QString>
 #include <QTemporaryDir>
+#include <QWidget>
 
 namespace bench {
 
@@ -36,5 +38,19 @@ inline QString writeLargestCatalogue(const QTemporaryDir& dir)
         qFatal("cannot write the catalogue");
     return path;
 }
+
+// What a catalogue window needs of the main window: a window of its size to dock to, and a
+// visible progress bar for the load.
+struct StandInMainWindow
+{
+    StandInMainWindow()
+    {
+        window.resize(366, 375);
+        window.show();
+    }
+
+    QWidget window;
+    QProgressBar* progress = new QProgressBar(&window);
+};
 
 } // namespace bench
