@@ -328,7 +328,7 @@ void frmMain::toggleCommandList()
     toggleSideWindow(
         m_commands, m_name,
         [this] {
-            auto* window = new frmCommands(this, m_progress, CatalogueLocation::standard());
+            auto* window = new frmCommands(this, m_progress, CatalogueLocation::standard(), m_checking->summaries());
             connect(window, &frmCommands::commandChosen, this, &frmMain::appendToBinding);
             return window;
         },
