@@ -116,21 +116,25 @@ void MainActions::fillMenuBar(QMenuBar& bar) const
     file->addActions(m_recentFiles);
     file->addActions({m_recentFilesDivider, (*this)["mnuExit"]});
 
+    // What came after the first release stands after its items, behind a separator, so that
+    // the original items keep their places for anyone walking the menus by keys.
     m_editMenu = menu("mnuEdit", QStringLiteral("&Edit"));
-    m_editMenu->addActions({(*this)["mnuUndo"], (*this)["mnuRedo"]});
-    separator(m_editMenu, "mnuSepUndo");
     m_editMenu->addActions({(*this)["mnuCut"], (*this)["mnuCopy"], (*this)["mnuPaste"]});
     separator(m_editMenu, "mnuSep0");
     m_editMenu->addActions({(*this)["mnuDelete"], (*this)["mnuClearAll"]});
     separator(m_editMenu, "mnuSep2");
     m_editMenu->addAction((*this)["mnuInsertC"]);
+    separator(m_editMenu, "mnuSepUndo");
+    m_editMenu->addActions({(*this)["mnuUndo"], (*this)["mnuRedo"]});
     separator(m_editMenu, "mnuSepProblems");
     m_editMenu->addActions({(*this)["mnuNextProblem"], (*this)["mnuPreviousProblem"]});
 
     QMenu* options = menu("mnuOptions", QStringLiteral("&Options"));
-    options->addActions({(*this)["mnuCommandList"], (*this)["mnuFindCommand"], (*this)["mnuFunName"]});
+    options->addActions({(*this)["mnuCommandList"], (*this)["mnuFunName"]});
     separator(options, "mnuSep5");
     options->addAction((*this)["mnuEditColors"]);
+    separator(options, "mnuSepFind");
+    options->addAction((*this)["mnuFindCommand"]);
     QMenu* game = options->addMenu(QStringLiteral("&Game"));
     game->setObjectName(QStringLiteral("mnuGame"));
     game->addActions({(*this)["mnuGameQuake"], (*this)["mnuGameQuake2"]});

@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <QTimer>
 
@@ -19,6 +21,8 @@ class TestMainActions : public WindowTestCase
 private slots:
     void menuItems_data();
     void menuItems();
+    void originalItemsComeFirst_data();
+    void originalItemsComeFirst();
     void editKeysStayWithTheFocusedField();
     void sideWindowsExcludeEachOther();
     void ctrlFLeadsToTheCatalogueFilter_data();
@@ -68,6 +72,30 @@ void TestMainActions::menuItems()
     QCOMPARE(action->text(), caption);
     QCOMPARE(action->shortcut(), QKeySequence(shortcut));
     QVERIFY(!action->isChecked());
+}
+
+void TestMainActions::originalItemsComeFirst_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QStringList>("first"); // "-" a separator
+    QTest::newRow("edit") << "mnuEdit"
+                          << strings({"mnuCut", "mnuCopy", "mnuPaste", "-", "mnuDelete", "mnuClearAll", "-",
+                                      "mnuInsertC", "-"});
+    QTest::newRow("options") << "mnuOptions" << strings({"mnuCommandList", "mnuFunName", "-", "mnuEditColors", "-"});
+}
+
+// A player walking a menu by keys finds the first release's items where they always were;
+// what came later follows them, behind a separator.
+void TestMainActions::originalItemsComeFirst()
+{
+    QFETCH(QString, menu);
+    QFETCH(QStringList, first);
+    const QMenu* shown = m_window->menuBar()->findChild<QMenu*>(menu);
+    QVERIFY(shown);
+    QStringList items;
+    for (const QAction* action : shown->actions().first(first.size()))
+        items << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
+    QCOMPARE(items, first);
 }
 
 void TestMainActions::editKeysStayWithTheFocusedField()
