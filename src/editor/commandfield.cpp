@@ -33,9 +33,30 @@ CommandField::CommandField(QWidget* parent)
 void CommandField::setCommands(ScriptChecking& commands, StatusLine& status)
 {
     m_commands = &commands;
-    const auto showSummary = [this, &status] { status.say(summaryAtCursor()); };
-    connect(this, &QLineEdit::cursorPositionChanged, this, showSummary);
-    connect(this, &QLineEdit::textChanged, this, showSummary);
+    m_status = &status;
+    connect(this, &QLineEdit::cursorPositionChanged, this, &CommandField::showSummary);
+    connect(this, &QLineEdit::textChanged, this, &CommandField::showSummary);
+}
+
+// The summary belongs to the field being typed in; it goes when the player moves elsewhere,
+// but not for the pop-up, which only borrows the focus.
+void CommandField::showSummary()
+{
+    if (m_status && hasFocus())
+        m_status->say(summaryAtCursor());
+}
+
+void CommandField::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    showSummary();
+}
+
+void CommandField::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (m_status && event->reason() != Qt::PopupFocusReason)
+        m_status->say({});
 }
 
 QString CommandField::summaryAtCursor() const
@@ -45,24 +66,37 @@ QString CommandField::summaryAtCursor() const
     return name.isEmpty() ? QString() : m_commands->summaries().summary(m_commands->game(), QString::fromLatin1(name));
 }
 
-// While the pop-up is open, the completer hands its keys to the field; the ones that choose
-// or dismiss are left to it, so that Enter takes the name instead of adding the line.
+// While the pop-up is open, the completer hands its keys to the field. A highlighted offer
+// is the player's choice: Enter and Tab take it, as the completer does. With none, Enter
+// closes the pop-up and adds the line, and Tab takes the first offer, as shells do.
 bool CommandField::event(QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && m_completer->popup()->isVisible()) {
-        switch (static_cast<QKeyEvent*>(event)->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-        case Qt::Key_Escape:
-            event->ignore();
-            return false;
-        default:
+    if (event->type() != QEvent::KeyPress || !m_completer->popup()->isVisible())
+        return QLineEdit::event(event);
+    QAbstractItemView* popup = m_completer->popup();
+    const bool chosen = popup->currentIndex().isValid();
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (chosen)
             break;
-        }
+        popup->hide();
+        return QLineEdit::event(event);
+    case Qt::Key_Tab:
+        if (chosen)
+            break;
+        popup->hide();
+        m_completer->setCurrentRow(0);
+        insertCommand(m_completer->currentCompletion());
+        return true;
+    case Qt::Key_Backtab:
+    case Qt::Key_Escape:
+        break;
+    default:
+        return QLineEdit::event(event);
     }
-    return QLineEdit::event(event);
+    event->ignore();
+    return false;
 }
 
 void CommandField::offer()
@@ -76,11 +110,19 @@ void CommandField::offer()
     }
     fill(m_commands->game());
     m_completer->setCompletionPrefix(word->prefix(text()).toString());
-    if (m_completer->completionCount() == 0) {
+    m_completer->setCurrentRow(0);
+    if (m_completer->completionCount() == 0 || typedInFull(word->prefix(text()))) {
         m_completer->popup()->hide();
         return;
     }
     showPopup();
+}
+
+// The only offer is the word as typed: there is nothing left to offer.
+bool CommandField::typedInFull(QStringView word) const
+{
+    return m_completer->completionCount() == 1
+        && m_completer->currentCompletion().compare(word, Qt::CaseInsensitive) == 0;
 }
 
 void CommandField::showPopup()

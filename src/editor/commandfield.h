@@ -12,8 +12,9 @@ class StatusLine;
 
 // The binding field. While a command name is typed it offers, in a pop-up, the commands of
 // the game the list is checked for that begin with it, each with its summary; Enter, Tab or a
-// click puts the chosen name in place of the word. Nothing goes in unless one is chosen.
-// Whenever the cursor stands in a command, the status line says what that command does.
+// click puts the highlighted name in place of the word, and Tab with none highlighted the
+// first. Enter with none highlighted adds the line, as it does without the pop-up.
+// While the cursor stands in a command, the status line says what that command does.
 class CommandField final : public QLineEdit
 {
     Q_OBJECT
@@ -28,11 +29,15 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // The summary of the command the cursor stands in, or nothing.
     QString summaryAtCursor() const;
+    void showSummary();
     void offer();
+    bool typedInFull(QStringView word) const;
     void insertCommand(const QString& name);
     void fill(console::Game game);
     void showPopup();
@@ -40,6 +45,7 @@ private:
     QCompleter* m_completer;
     QStandardItemModel* m_model;
     ScriptChecking* m_commands = nullptr;
+    StatusLine* m_status = nullptr;
     std::optional<console::Game> m_filledFor;
     bool m_inserting = false;
 };

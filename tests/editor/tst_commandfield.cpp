@@ -3,6 +3,7 @@
 #include "editor/commandfield.h"
 
 #include <QAbstractItemView>
+#include <QComboBox>
 #include <QCompleter>
 #include <QTest>
 
@@ -52,13 +53,62 @@ private slots:
         QVERIFY(m_dialogs->calls.isEmpty());
     }
 
-    // Leaving the command gives the line back to the problem count.
+    void keysWithNothingHighlighted_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text"); // the field's afterwards
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("Enter adds the line")
+            << QStringLiteral("+att") << int(Qt::Key_Return) << "" << QStringList{QStringLiteral("bind a \"+att\"")};
+        QTest::newRow("Tab takes the first offer")
+            << QStringLiteral("wait;+att") << int(Qt::Key_Tab) << "wait;+attack" << QStringList();
+    }
+
+    void keysWithNothingHighlighted()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(QStringList, rows);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        field()->setFocus();
+        QTest::keyClicks(field(), typed);
+        QTRY_VERIFY(popup()->isVisible());
+        QVERIFY(!popup()->currentIndex().isValid());
+        QTest::keyClick(popup(), Qt::Key(key));
+        QVERIFY(!popup()->isVisible());
+        QCOMPARE(field()->text(), text);
+        QCOMPARE(this->rows(), rows);
+        QVERIFY(m_dialogs->calls.isEmpty());
+    }
+
+    // A word that is already the one command it could be has nothing to offer.
+    void nothingOfferedForACompleteName()
+    {
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        field()->setFocus();
+        QTest::keyClicks(field(), QStringLiteral("+jump"));
+        QVERIFY(!popup()->isVisible());
+        QTest::keyClick(field(), Qt::Key_Return);
+        QCOMPARE(rows(), QStringList{QStringLiteral("bind a \"+jump\"")});
+    }
+
+    // The count stays in view; the summary goes with the cursor leaving the command or the field.
     void statusLineShowsTheCommandUnderTheCursor()
     {
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        field()->setFocus();
         field()->setText(QStringLiteral("wait; +attack"));
         field()->setCursorPosition(9);
-        QCOMPARE(status(), QStringLiteral("Fire the current weapon while held."));
+        QCOMPARE(status(), QStringLiteral("No problems — Fire the current weapon while held."));
         field()->setCursorPosition(5);
+        QCOMPARE(status(), QStringLiteral("No problems"));
+        field()->setCursorPosition(9);
+        m_window->txtKey()->setFocus();
         QCOMPARE(status(), QStringLiteral("No problems"));
     }
 };
