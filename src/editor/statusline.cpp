@@ -4,7 +4,7 @@
 
 StatusLine::StatusLine(QLabel& label) : QObject(&label), m_label(label)
 {
-    m_label.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_label.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void StatusLine::setCount(const QString& count)
@@ -21,7 +21,7 @@ void StatusLine::say(const QString& text)
 
 QString StatusLine::text() const
 {
-    return m_said.isEmpty() ? m_count : m_said;
+    return m_said.isEmpty() ? m_count : m_count + QStringLiteral(" — ") + m_said;
 }
 
 void StatusLine::show()
