@@ -186,6 +186,8 @@ bool frmCommands::txtFilter_KeyPress(int key)
         enterTree(key);
     else if (isEnter(key))
         chooseCommand();
+    else if (key == Qt::Key_Escape)
+        m_txtFilter->clear();
     else
         return false;
     return true;

@@ -147,6 +147,7 @@ std::optional<DocumentError> BindingDocument::save(const QString& path, const st
     }
     if (!file.commit())
         return DocumentError{DocumentError::Kind::WriteFailed, file.errorString()};
+    m_history.setClean();
     setFileName(path);
     return std::nullopt;
 }

@@ -37,6 +37,9 @@ public:
     BindingList& rows() { return m_rows; }
     const BindingList& rows() const { return m_rows; }
     QUndoStack& history() { return m_history; }
+    // Changed since the rows were last read, written or emptied; undoing back to that point
+    // counts as unchanged.
+    bool isModified() const { return !m_history.isClean(); }
 
     // The file the rows were last read from or written to; empty while there is none.
     QString fileName() const { return m_fileName; }

@@ -91,13 +91,13 @@ bool FileCommands::told(const std::optional<DocumentError>& error, const QString
 
 void FileCommands::open()
 {
-    if (askFileName(QStringLiteral("Open"), false))
+    if (offerToSave() && askFileName(QStringLiteral("Open"), false))
         OpenBindFile(m_dialogFileName);
 }
 
 void FileCommands::openRecent(int index)
 {
-    if (m_mru)
+    if (m_mru && offerToSave())
         OpenBindFile(m_mru->List(qint16(index)));
 }
 
@@ -150,21 +150,29 @@ bool FileCommands::SaveAs()
 
 void FileCommands::newFile()
 {
-    m_document.close();
+    if (offerToSave())
+        m_document.close();
 }
 
 void FileCommands::close()
 {
-    if (m_document.isUntitled())
-        return;
+    if (!m_document.isUntitled() && askToSaveFirst())
+        m_document.close();
+}
+
+bool FileCommands::offerToSave()
+{
+    return !m_document.isModified() || askToSaveFirst();
+}
+
+bool FileCommands::askToSaveFirst()
+{
     const Dialogs::Answer answer = Dialogs::instance().message(m_window, Dialogs::Icon::Question,
                                                                Dialogs::Buttons::YesNoCancel,
                                                                QStringLiteral("Close File"),
                                                                QStringLiteral("Do you want to save first?"));
     if (answer == Dialogs::Answer::Cancel)
-        return;
-    // A save that failed keeps the rows: closing them now would lose them.
-    if (answer == Dialogs::Answer::Yes && !Save())
-        return;
-    m_document.close();
+        return false;
+    // A save that failed keeps the rows: throwing them away now would lose them.
+    return answer == Dialogs::Answer::No || (m_document.isUntitled() ? SaveAs() : Save());
 }

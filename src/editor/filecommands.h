@@ -40,9 +40,14 @@ public:
     bool SaveAs();
     void newFile();
     void close();
+    // Before the rows are thrown away: with unsaved changes, asks whether to save them first.
+    // false when the player cancelled or the save failed, and the rows must stay.
+    bool offerToSave();
 
 private:
     bool askFileName(const QString& title, bool forSaving);
+    // The Close question; false on Cancel or when the save failed.
+    bool askToSaveFirst();
     bool saveTo(const QString& name);
     bool told(const std::optional<DocumentError>& error, const QString& name);
     void listAdd(const QString& name);

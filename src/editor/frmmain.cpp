@@ -210,6 +210,7 @@ void frmMain::createActions()
     for (int index = 1; index <= recent.size(); ++index)
         connect(recent[index - 1], &QAction::triggered, this, [files, index] { files->openRecent(index); });
     m_actions->fillMenuBar(*menuBar());
+    addListKeys();
 
     auto* toolbar = new QToolBar(centralWidget());
     toolbar->setObjectName(QStringLiteral("Toolbar1"));
@@ -217,6 +218,25 @@ void frmMain::createActions()
     toolbar->setIconSize(QSize(16, 16));
     toolbar->setMovable(false);
     m_toolbarEntries = m_actions->fillToolbar(*toolbar);
+}
+
+// Keys a list takes in other programs, besides the Edit menu's own shortcuts: they work only
+// while the list has the focus, so the entry fields keep theirs.
+void frmMain::addListKeys()
+{
+    EditCommands* edits = m_edits;
+    const std::pair<QList<QKeySequence>, std::function<void()>> keys[] = {
+        {{Qt::Key_F2, Qt::Key_Return, Qt::Key_Enter}, [edits] { edits->editSelected(); }},
+        {{QKeySequence::Delete}, [edits] { edits->deleteSelected(); }},
+        {{QKeySequence::Paste}, [edits] { edits->paste(); }},
+    };
+    for (const auto& [shortcuts, command] : keys) {
+        auto* action = new QAction(m_lstBind);
+        action->setShortcuts(shortcuts);
+        action->setShortcutContext(Qt::WidgetShortcut);
+        m_lstBind->addAction(action);
+        connect(action, &QAction::triggered, this, command);
+    }
 }
 
 QMenu* frmMain::mnuEdit() const
@@ -307,8 +327,15 @@ void frmMain::lstBind_ContextMenu()
     mnuEdit()->popup(QCursor::pos());
 }
 
+// With unsaved changes the save question stands for the exit question: it offers a way out
+// (Cancel) as well, and asking both would ask twice.
 void frmMain::confirmExit()
 {
+    if (m_document.isModified()) {
+        if (m_files->offerToSave())
+            QCoreApplication::quit();
+        return;
+    }
     const Dialogs::Answer answer = Dialogs::instance().message(this, Dialogs::Icon::Question, Dialogs::Buttons::YesNo,
                                                                QStringLiteral("Confirm"),
                                                                QStringLiteral("Do you really want to Exit"));
@@ -316,9 +343,14 @@ void frmMain::confirmExit()
         QCoreApplication::quit();
 }
 
+// Closing the main window ends the program at once, side windows and all, once unsaved
+// changes are saved or given up.
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    // Closing the main window ends the program at once, side windows and all.
+    if (!m_files->offerToSave()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     QCoreApplication::quit();
 }

@@ -81,6 +81,7 @@ protected:
 private:
     void createControls();
     void createActions();
+    void addListKeys();
     void Form_Load();
     void showCaption();
     void confirmExit();

@@ -8,6 +8,7 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QItemSelectionModel>
 #include <QSettings>
 
 namespace {
@@ -39,6 +40,8 @@ ScriptChecking::ScriptChecking(BindingDocument& document, QAbstractItemView& vie
             checkFor(chosenGame());
     });
     connect(m_diagnostics.get(), &ListDiagnostics::changed, this, &ScriptChecking::showSummary);
+    connect(document.rows().selection(), &QItemSelectionModel::currentRowChanged, this,
+            &ScriptChecking::showProblemsOfSelectedRow);
     checkFor(chosenGame());
     showSummary();
 }
@@ -102,6 +105,17 @@ void ScriptChecking::goToProblem(bool forward)
         return;
     m_document.rows().select(int(*row) + 1);
     m_view.scrollTo(m_document.rows().index(int(*row)));
+}
+
+// The row's messages, for the keyboard as much as the mouse: F8 lands there, and the
+// marker's tooltip needs a pointer.
+void ScriptChecking::showProblemsOfSelectedRow()
+{
+    QStringList messages;
+    if (const int row = m_document.rows().selectedRow())
+        for (const console::Diagnostic& diagnostic : m_diagnostics->diagnostics().diagnostics(row - 1))
+            messages << diagnostic.message;
+    m_status.say(messages.join(QLatin1String(" ")));
 }
 
 void ScriptChecking::showSummary()

@@ -43,6 +43,7 @@ private:
     void guessFromFile(const LineStore& lines);
     void goToProblem(bool forward);
     void showSummary();
+    void showProblemsOfSelectedRow();
 
     BindingDocument& m_document;
     QAbstractItemView& m_view;

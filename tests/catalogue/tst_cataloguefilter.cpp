@@ -136,6 +136,16 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), m_window->txtFilter());
         QCOMPARE(m_window->txtFilter()->selectedText(), QStringLiteral("rocket"));
     }
+
+    // Esc empties the field; a second one leaves the window open.
+    void escapeEmptiesTheField()
+    {
+        type("rocket");
+        QTest::keyClick(m_window->txtFilter(), Qt::Key_Escape);
+        QVERIFY(m_window->txtFilter()->text().isEmpty());
+        QTest::keyClick(m_window->txtFilter(), Qt::Key_Escape);
+        QVERIFY(m_window->isVisible());
+    }
 };
 
 QTEST_MAIN(TestCatalogueFilter)

@@ -7,7 +7,7 @@
 #include <QGuiApplication>
 #include <QTest>
 
-// The Edit menu's commands and Exit.
+// The Edit menu's commands, Exit, and what becomes of unsaved changes.
 class TestEditing : public WindowTestCase
 {
     Q_OBJECT
@@ -19,6 +19,8 @@ private slots:
     void pastePosition();
     void commandsNeedASelection();
     void exitAnsweredNo();
+    void unsavedChangesAreOffered_data();
+    void unsavedChangesAreOffered();
 };
 
 void TestEditing::clearAllWarnsFirst()
@@ -118,6 +120,61 @@ void TestEditing::exitAnsweredNo()
     QCOMPARE(m_dialogs->last().icon, Dialogs::Icon::Question);
     QCOMPARE(m_dialogs->last().buttons, Dialogs::Buttons::YesNo);
     QCOMPARE(m_window->lstBind().count(), 1);
+}
+
+void TestEditing::unsavedChangesAreOffered_data()
+{
+    QTest::addColumn<QString>("command"); // a menu item, or "close box"
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<Dialogs::Answer>("answer");
+    QTest::addColumn<QStringList>("asked");
+    QTest::addColumn<int>("rowsAfter");
+    QTest::addColumn<QByteArray>("fileAfter");
+    const QStringList save{QStringLiteral("Close File")};
+    const QByteArray original("bind a +attack\r\n");
+    const QByteArray saved("bind a +attack\r\nbind b +jump\r\n");
+    using A = Dialogs::Answer;
+    QTest::newRow("new, changed, Cancel: the rows stay") << "mnuNew" << true << A::Cancel << save << 2 << original;
+    QTest::newRow("new, changed, No: emptied unsaved") << "mnuNew" << true << A::No << save << 0 << original;
+    QTest::newRow("new, changed, Yes: saved, then emptied") << "mnuNew" << true << A::Yes << save << 0 << saved;
+    QTest::newRow("new, unchanged: asks nothing") << "mnuNew" << false << A::Cancel << QStringList() << 0 << original;
+    QTest::newRow("open, changed, Cancel: no dialog") << "mnuOpen" << true << A::Cancel << save << 2 << original;
+    QTest::newRow("recent, changed, No: the recent file opens")
+        << "mnuFileMRU2" << true << A::No << save << 3 << original;
+    QTest::newRow("close box, changed, Cancel: the window stays")
+        << "close box" << true << A::Cancel << save << 2 << original;
+    QTest::newRow("close box, changed, Yes: saved") << "close box" << true << A::Yes << save << 2 << saved;
+    QTest::newRow("exit, changed, Cancel: one question") << "mnuExit" << true << A::Cancel << save << 2 << original;
+}
+
+// New, Open, a recent file, Exit and the close box never throw away a changed list unasked.
+void TestEditing::unsavedChangesAreOffered()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, changed);
+    QFETCH(Dialogs::Answer, answer);
+    QFETCH(QStringList, asked);
+    QFETCH(int, rowsAfter);
+    QFETCH(QByteArray, fileAfter);
+    writeFile(QStringLiteral("a.cfg"), "bind a +attack\r\n");
+    writeFile(QStringLiteral("b.cfg"), "bind x +back\r\nbind y +left\r\nbind z +right\r\n");
+    openFile(path(QStringLiteral("b.cfg")));
+    openFile(path(QStringLiteral("a.cfg")));
+    if (changed)
+        m_window->document().appendRow(QStringLiteral("bind b +jump"), QStringLiteral("Add"));
+    m_dialogs->calls.clear();
+    m_dialogs->answerMessage(answer);
+
+    if (command == QLatin1String("close box"))
+        QCOMPARE(m_window->close(), answer != Dialogs::Answer::Cancel);
+    else
+        m_window->menuItem(command)->trigger();
+    QStringList titles;
+    for (const ScriptedDialogs::Call& call : m_dialogs->calls)
+        titles << call.title;
+    QCOMPARE(titles, asked);
+    QCOMPARE(m_window->lstBind().count(), rowsAfter);
+    QCOMPARE(readFile(QStringLiteral("a.cfg")), fileAfter);
 }
 
 QTEST_MAIN(TestEditing)

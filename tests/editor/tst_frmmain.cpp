@@ -3,7 +3,9 @@
 #include "editor/bindinglist.h"
 #include "editor/bindingview.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
@@ -30,6 +32,9 @@ private slots:
     void editInPlace();
     void editWithNoSelectionDoesNothing();
     void rightClickShowsTheEditMenu();
+    void keysInTheList_data();
+    void keysInTheList();
+    void nextProblemSaysWhatIsWrong();
 };
 
 void TestFrmMain::composesTheLine_data()
@@ -267,6 +272,52 @@ void TestFrmMain::rightClickShowsTheEditMenu()
     emit m_window->lstBindView()->customContextMenuRequested(viewport->rect().center());
     QTRY_VERIFY(m_window->mnuEdit()->isVisible());
     m_window->mnuEdit()->close();
+}
+
+void TestFrmMain::keysInTheList_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<int>("asked"); // input boxes
+    const QStringList edited{QStringLiteral("first"), QStringLiteral("edited")};
+    QTest::newRow("F2 edits the row") << int(Qt::Key_F2) << 0 << edited << 1;
+    QTest::newRow("Enter edits the row") << int(Qt::Key_Return) << 0 << edited << 1;
+    QTest::newRow("Delete deletes it") << int(Qt::Key_Delete) << 0 << QStringList{QStringLiteral("first")} << 0;
+    QTest::newRow("Ctrl+V pastes") << int(Qt::Key_V) << int(Qt::ControlModifier)
+                                   << QStringList{QStringLiteral("first"), QStringLiteral("clip"),
+                                                  QStringLiteral("second")}
+                                   << 0;
+}
+
+// Keys the list takes as other programs' lists do, while it has the focus.
+void TestFrmMain::keysInTheList()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QStringList, rows);
+    QFETCH(int, asked);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QGuiApplication::clipboard()->setText(QStringLiteral("clip"));
+    m_dialogs->answerInput(QStringLiteral("edited"));
+    m_window->lstBind().append(QStringLiteral("first"));
+    m_window->lstBind().append(QStringLiteral("second"));
+    m_window->lstBind().select(2);
+    m_window->lstBindView()->setFocus();
+    QTest::keyClick(m_window->lstBindView(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(this->rows(), rows);
+    QCOMPARE(m_dialogs->calls.size(), asked);
+}
+
+// The keyboard reaches a row's messages, not only the pointer's tooltip.
+void TestFrmMain::nextProblemSaysWhatIsWrong()
+{
+    m_window->lstBind().append(QStringLiteral("bind a +attack"));
+    m_window->lstBind().append(QStringLiteral("bind ; +jump"));
+    m_window->menuItem(QStringLiteral("mnuNextProblem"))->trigger();
+    QCOMPARE(m_window->lstBind().selectedRow(), 2);
+    QVERIFY2(status().contains(QLatin1String("SEMICOLON")), qPrintable(status()));
 }
 
 QTEST_MAIN(TestFrmMain)
