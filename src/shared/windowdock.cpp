@@ -1,9 +1,74 @@
 #include "shared/windowdock.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <memory>
+#include <optional>
+
+namespace {
+
+template <typename Reply>
+using XcbReply = std::unique_ptr<Reply, decltype(&std::free)>;
+
+xcb_connection_t* x11Connection()
+{
+    const auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+// The atom _NET_FRAME_EXTENTS, or 0 away from X11.
+xcb_atom_t frameExtentsAtom()
+{
+    static const xcb_atom_t atom = [] {
+        xcb_connection_t* connection = x11Connection();
+        if (!connection)
+            return xcb_atom_t(0);
+        constexpr char Name[] = "_NET_FRAME_EXTENTS";
+        const XcbReply<xcb_intern_atom_reply_t> reply(
+            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, false, sizeof Name - 1, Name), nullptr),
+            &std::free);
+        return reply ? reply->atom : xcb_atom_t(0);
+    }();
+    return atom;
+}
+
+// The frame's widths as the window manager last set them on the window, read from the server
+// itself: Qt keeps its own copy, which can lag behind a frame drawn late.
+std::optional<QMargins> reportedExtents(const QWidget* window)
+{
+    xcb_connection_t* connection = x11Connection();
+    const xcb_atom_t atom = frameExtentsAtom();
+    if (!connection || !atom || !window->internalWinId())
+        return std::nullopt;
+    const XcbReply<xcb_get_property_reply_t> reply(
+        xcb_get_property_reply(connection,
+                               xcb_get_property(connection, false, xcb_window_t(window->internalWinId()), atom,
+                                                XCB_ATOM_CARDINAL, 0, 4),
+                               nullptr),
+        &std::free);
+    if (!reply || reply->type != XCB_ATOM_CARDINAL || reply->format != 32 || reply->value_len != 4)
+        return std::nullopt;
+    const auto* sides = static_cast<const quint32*>(xcb_get_property_value(reply.get())); // left, right, top, bottom
+    return QMargins(int(sides[0]), int(sides[2]), int(sides[1]), int(sides[3])) / window->devicePixelRatioF();
+}
+
+// The window's outer frame as the window manager reports it; Qt's idea of it where the
+// manager reports nothing.
+QRect frameOf(const QWidget* window)
+{
+    const std::optional<QMargins> extents = reportedExtents(window);
+    return extents ? window->geometry().marginsAdded(*extents) : window->frameGeometry();
+}
+
+} // namespace
 
 WindowDock::WindowDock(QWidget* sideWindow, QWidget* mainWindow, QAbstractButton* dockedBox)
     : QObject(sideWindow), m_side(sideWindow), m_main(mainWindow), m_docked(dockedBox)
@@ -12,11 +77,19 @@ WindowDock::WindowDock(QWidget* sideWindow, QWidget* mainWindow, QAbstractButton
     if (m_main)
         m_main->installEventFilter(this);
     connect(m_docked, &QAbstractButton::clicked, this, &WindowDock::DockToMain);
+    if (frameExtentsAtom())
+        QCoreApplication::instance()->installNativeEventFilter(this);
+}
+
+WindowDock::~WindowDock()
+{
+    if (frameExtentsAtom())
+        QCoreApplication::instance()->removeNativeEventFilter(this);
 }
 
 QPoint WindowDock::dockedPosition(const QWidget* mainWindow)
 {
-    const QRect frame = mainWindow->frameGeometry();
+    const QRect frame = frameOf(mainWindow);
     return {frame.x() + frame.width(), frame.y()};
 }
 
@@ -40,7 +113,8 @@ void WindowDock::windowMoved()
     // position check end the exchange instead of recursing.
     if (m_placing || !m_main || !m_side || !m_docked->isChecked() || !framed())
         return;
-    const Attempt attempt{dockedPosition(m_main), m_side->pos()};
+    const QRect frame = frameOf(m_side);
+    const Attempt attempt{dockedPosition(m_main), frame.topLeft()};
     if (attempt.from == attempt.target) {
         m_lastAttempt.reset();
         return;
@@ -49,8 +123,30 @@ void WindowDock::windowMoved()
         return; // back where the last correction started: the manager refused it
     m_lastAttempt = attempt;
     m_placing = true;
-    m_side->move(attempt.target);
+    // The window itself goes where its frame puts the frame on target, by the frame as the
+    // manager reports it rather than by Qt's copy.
+    const QPoint client = attempt.target + (m_side->geometry().topLeft() - frame.topLeft());
+    m_side->setGeometry(QRect(client, m_side->size()));
     m_placing = false;
+}
+
+// A new frame changes where the window belongs or where it stands. The event is seen before Qt
+// reads it, so the window is placed once Qt has; a new frame is a new start, whatever the
+// manager refused before.
+bool WindowDock::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
+{
+    if (eventType != "xcb_generic_event_t" || !m_side)
+        return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY)
+        return false;
+    const auto* property = static_cast<const xcb_property_notify_event_t*>(message);
+    const auto isFrameOf = [property](const QWidget* window) {
+        return window && window->internalWinId() == property->window;
+    };
+    if (property->atom == frameExtentsAtom() && (isFrameOf(m_side) || isFrameOf(m_main)))
+        QMetaObject::invokeMethod(this, &WindowDock::DockToMain, Qt::QueuedConnection);
+    return false;
 }
 
 bool WindowDock::eventFilter(QObject* watched, QEvent* event)

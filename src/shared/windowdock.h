@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractNativeEventFilter>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
@@ -16,14 +17,20 @@ class QWidget;
 // maximised window). When a correction brings the window back to where it was corrected
 // from, the manager has refused: docking waits for a real move of either window or a click
 // on the box instead of asking again, so it cannot ping-pong with the manager.
-class WindowDock final : public QObject
+//
+// Positions are frames as the window manager reports them. A frame may be drawn, or change,
+// after the window was shown and placed, however late and without moving the window: on X11
+// the dock hears the manager set either window's frame extents and places the window again.
+class WindowDock final : public QObject, public QAbstractNativeEventFilter
 {
     Q_OBJECT
 
 public:
     WindowDock(QWidget* sideWindow, QWidget* mainWindow, QAbstractButton* dockedBox);
+    ~WindowDock() override;
 
-    // Where the side window's frame belongs: left on the main frame's right edge.
+    // Where the side window's frame belongs: left on the main frame's right edge, by the
+    // frame the window manager reports.
     static QPoint dockedPosition(const QWidget* mainWindow);
 
 public slots:
@@ -32,6 +39,7 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:
     // A correction: the docked position asked for, and where the window was then.

@@ -54,22 +54,28 @@ QRect platformFrame(const QWidget& window)
             field(info, "Width") + left + right, field(info, "Height") + top + bottom};
 }
 
-int moves(QWidget* window, std::chrono::milliseconds during)
+// Lets the X server and the window manager answer what was asked of them so far: each round
+// is a request to the server from another client and the events that have come meanwhile.
+// Rounds, not time, so a busy machine only makes it slower.
+void serverRounds(int count)
 {
-    struct Counter : QObject
-    {
-        int count = 0;
-        bool eventFilter(QObject*, QEvent* event) override
-        {
-            count += event->type() == QEvent::Move;
-            return false;
-        }
-    } counter;
-    window->installEventFilter(&counter);
-    QTest::qWait(int(during.count()));
-    window->removeEventFilter(&counter);
-    return counter.count;
+    for (int round = 0; round < count; ++round) {
+        run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_ACTIVE_WINDOW")});
+        QCoreApplication::processEvents();
+    }
 }
+
+// Counts the window's moves while it lives.
+struct MoveCounter : QObject
+{
+    explicit MoveCounter(QWidget* window) { window->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        count += event->type() == QEvent::Move;
+        return false;
+    }
+    int count = 0;
+};
 
 } // namespace
 
@@ -137,9 +143,9 @@ void TestDesktop::aKeyOnTheSplashEndsTheProgram()
     QTRY_VERIFY_WITH_TIMEOUT(
         run(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus"), QStringLiteral("getwindowpid")}).trimmed()
             == pid,
-        1000);
+        30000);
     run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("q")});
-    QVERIFY2(program.waitForFinished(1000), "the program did not end within a second of the key");
+    QVERIFY2(program.waitForFinished(30000), "the program did not end after the key");
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QVERIFY2(program.exitCode() == 0, program.readAllStandardError().constData());
 }
@@ -179,23 +185,33 @@ void TestDesktop::sideWindowsDockExactly_data()
     QTest::newRow("mend: the fun name editor") << QByteArray("mnuFunName");
 }
 
+// Both frames are read again at every try: the window manager may still be placing either.
 void TestDesktop::sideWindowsDockExactly()
 {
     QFETCH(QByteArray, item);
     QWidget* side = openSideWindow(item.constData());
     QVERIFY(side);
-    const QRect main = platformFrame(*m_main);
-    QTRY_COMPARE(platformFrame(*side).topLeft(), QPoint(main.right() + 1, main.top()));
+    const auto offDock = [this, side] {
+        const QRect main = platformFrame(*m_main);
+        return platformFrame(*side).topLeft() - QPoint(main.right() + 1, main.top());
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(offDock(), QPoint(), 4000);
 }
 
+// Where the manager refuses the docked position, docking asks once and then lets it be,
+// instead of trading moves with the manager for ever.
 void TestDesktop::dockingStopsAtTheScreenEdge()
 {
     const QRect screen = m_main->screen()->geometry();
     m_main->move(screen.right() - m_main->frameGeometry().width() - 20, 100);
-    QWidget* side = openSideWindow("mnuCommandList");
+    serverRounds(5);
+    m_main->menuItem(QStringLiteral("mnuCommandList"))->trigger();
+    QWidget* side = m_main->commandsWindow();
     QVERIFY(side);
-    QTest::qWait(500);
-    QCOMPARE(moves(side, std::chrono::milliseconds(500)), 0);
+    const MoveCounter moves(side);
+    QVERIFY(QTest::qWaitForWindowExposed(side));
+    serverRounds(40);
+    QVERIFY2(moves.count <= 4, qPrintable(QStringLiteral("%1 moves").arg(moves.count)));
 }
 
 void TestDesktop::theMainWindowKeepsItsSize()
@@ -203,7 +219,7 @@ void TestDesktop::theMainWindowKeepsItsSize()
     const QSize before = platformFrame(*m_main).size();
     run(QStringLiteral("xdotool"),
         {QStringLiteral("windowsize"), QString::number(m_main->winId()), QStringLiteral("900"), QStringLiteral("900")});
-    QTest::qWait(300);
+    serverRounds(5);
     QCOMPARE(platformFrame(*m_main).size(), before);
 }
 
