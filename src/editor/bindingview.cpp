@@ -49,6 +49,17 @@ void BindingView::setColors(quint32 foreColor, quint32 backColor)
     applyColors();
 }
 
+void BindingView::ensureRowVisible(int row)
+{
+    scrollTo(model()->index(row, 0));
+}
+
+void BindingView::scrollTo(const QModelIndex& index, ScrollHint hint)
+{
+    executeDelayedItemsLayout();
+    QTableView::scrollTo(index, hint);
+}
+
 void BindingView::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::FontChange)
