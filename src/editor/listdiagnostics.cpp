@@ -1,21 +1,8 @@
 #include "editor/listdiagnostics.h"
 
-#include <QColor>
+#include "editor/problemmarker.h"
 
 namespace {
-
-QColor markerColour(console::Severity severity)
-{
-    switch (severity) {
-    case console::Severity::Error:
-        return QColor(0xd0, 0x20, 0x20);
-    case console::Severity::Warning:
-        return QColor(0xe8, 0x90, 0x10);
-    case console::Severity::Note:
-        return QColor(0x30, 0x70, 0xd0);
-    }
-    return {};
-}
 
 QString counted(qsizetype count, const char* singular)
 {
@@ -86,23 +73,21 @@ QString ListDiagnostics::summary() const
     return parts.isEmpty() ? QStringLiteral("No problems") : parts.join(QStringLiteral(", "));
 }
 
-// Clean rows keep a transparent marker while any row has one, so that texts line up.
+// Clean rows have an empty marker, so that the text of every row starts in the same place
+// whether or not any row has a problem.
 QVariant ListDiagnostics::decoration(int row) const
 {
-    if (const std::optional<console::Severity> worst = m_diagnostics.worstSeverity(row))
-        return markerColour(*worst);
-    using console::Severity;
-    const bool anyProblem = m_diagnostics.count(Severity::Error) + m_diagnostics.count(Severity::Warning)
-                              + m_diagnostics.count(Severity::Note)
-                          > 0;
-    return anyProblem ? QVariant(QColor(Qt::transparent)) : QVariant();
+    return problemmarker::icon(m_diagnostics.worstSeverity(row));
 }
 
+// Rich text, which a tooltip wraps; the message first, as the player reads it, and the
+// severity and code after it in small type.
 QVariant ListDiagnostics::toolTip(int row) const
 {
-    QStringList lines;
+    QString html;
     for (const console::Diagnostic& diagnostic : m_diagnostics.diagnostics(row))
-        lines << QStringLiteral("%1: %2 [%3]")
-                     .arg(console::severityName(diagnostic.severity()), diagnostic.message, diagnostic.code());
-    return lines.isEmpty() ? QVariant() : QVariant(lines.join(u'\n'));
+        html += QStringLiteral("<p>%1<br><small>%2 [%3]</small></p>")
+                    .arg(diagnostic.message.toHtmlEscaped(), console::severityName(diagnostic.severity()),
+                         diagnostic.code());
+    return html.isEmpty() ? QVariant() : QVariant(QStringLiteral("<qt>") + html + QStringLiteral("</qt>"));
 }

@@ -5,7 +5,8 @@
 
 // The console problems of the binding list, kept up to date as its rows change (one row
 // at a time, never the whole list again) and shown on each row with a problem as a marker
-// coloured by its gravest problem and a tooltip with every message.
+// of its gravest problem and a tooltip with every message. Every row keeps a marker's
+// room, empty where there is no problem.
 class ListDiagnostics final : public QObject, public RowAnnotations
 {
     Q_OBJECT

@@ -16,9 +16,13 @@ private slots:
 
     void drawsAsGlyphs_data();
     void drawsAsGlyphs();
+    void tabIsDrawnAsSpacesToTheNextStop_data();
+    void tabIsDrawnAsSpacesToTheNextStop();
     void plainRowIsPlainText();
     void glyphRowShowsConsoleGlyphs();
     void selectedGlyphRowKeepsHighlight();
+    void selectedGlyphsShowTheSelectionBetweenStrokes();
+    void glyphRowIsAsWideAsItsGlyphs();
     void rowsAreOneGlyphHigh();
 
 private:
@@ -77,10 +81,12 @@ void TestGlyphRowDelegate::drawsAsGlyphs_data()
     QTest::newRow("nominal: plain binding") << QStringLiteral("bind w \"+forward; say hi\"") << false;
     QTest::newRow("edge: empty row") << QString() << false;
     QTest::newRow("edge: tilde, the last plain character") << QStringLiteral("name ~") << false;
-    QTest::newRow("nominal: control byte") << QString::fromLatin1("name \"\x01\"") << true;
-    QTest::newRow("edge: tab counts as a control byte") << QString::fromLatin1("say\tx") << true;
+    QTest::newRow("nominal: tab is white space") << QString::fromLatin1("bind\tw\t+forward") << false;
+    QTest::newRow("nominal: byte 1 is a glyph") << QString::fromLatin1("name \"\x01\"") << true;
+    QTest::newRow("edge: byte 10, beside the tab, is a glyph") << QString::fromLatin1("say\nx") << true;
+    QTest::newRow("edge: a tab does not hide a glyph after it") << QString::fromLatin1("say\t\x10") << true;
     QTest::newRow("edge: 127") << QString::fromLatin1("name \x7f") << true;
-    QTest::newRow("nominal: byte above 127") << QString::fromLatin1("name \xe1") << true;
+    QTest::newRow("nominal: byte 200 is a glyph") << QString::fromLatin1("name \xc8") << true;
     QTest::newRow("edge: 255") << QString::fromLatin1("name \xff") << true;
     QTest::newRow("robustness: a character beyond the byte range alone") << QStringLiteral("name \u20ac") << false;
 }
@@ -90,6 +96,32 @@ void TestGlyphRowDelegate::drawsAsGlyphs()
     QFETCH(QString, text);
     QFETCH(bool, expected);
     QCOMPARE(GlyphRowDelegate::drawsAsGlyphs(text), expected);
+}
+
+// A tab is drawn as the spaces up to the next stop, every eighth column, as an editor shows it.
+void TestGlyphRowDelegate::tabIsDrawnAsSpacesToTheNextStop_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("spaced");
+
+    QTest::newRow("nominal: tab after a short word reaches the stop")
+        << QStringLiteral("bind\tw") << QStringLiteral("bind    w");
+    QTest::newRow("nominal: second tab to the next stop")
+        << QStringLiteral("bind\tw\t+x") << QStringLiteral("bind    w       +x");
+    QTest::newRow("edge: tab at a stop takes a whole stop")
+        << QStringLiteral("12345678\tx") << QStringLiteral("12345678        x");
+    QTest::newRow("edge: leading tabs") << QStringLiteral("\t\tx") << QString(16, u' ') + u'x';
+}
+
+void TestGlyphRowDelegate::tabIsDrawnAsSpacesToTheNextStop()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, spaced);
+    m_list->setText(1, text);
+    m_list->setText(2, spaced);
+    const GlyphRowDelegate glyphRows;
+    for (const bool selected : {false, true})
+        QCOMPARE(render(glyphRows, 0, selected), render(glyphRows, 1, selected));
 }
 
 void TestGlyphRowDelegate::plainRowIsPlainText()
@@ -115,7 +147,36 @@ void TestGlyphRowDelegate::selectedGlyphRowKeepsHighlight()
     const QImage selected = render(glyphRows, 1, true);
     const QColor highlight = m_view->palette().color(QPalette::Active, QPalette::Highlight);
     QCOMPARE(selected.pixelColor(selected.width() - 2, glyphs::PictureSize / 2), highlight);
-    QVERIFY(containsPicture(selected, glyphs::picture('V')));
+    // The glyph's strokes on the selection colour.
+    QImage onSelection = glyphs::picture('V').convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < onSelection.height(); ++y) {
+        for (int x = 0; x < onSelection.width(); ++x) {
+            if (qGray(onSelection.pixel(x, y)) == 0)
+                onSelection.setPixelColor(x, y, highlight);
+        }
+    }
+    QVERIFY(containsPicture(selected, onSelection));
+}
+
+// Between the strokes of the glyphs the selection shows, as it does behind text.
+void TestGlyphRowDelegate::selectedGlyphsShowTheSelectionBetweenStrokes()
+{
+    m_list->setText(2, QString(10, QChar(0x80 + ' ')));
+    const GlyphRowDelegate glyphRows;
+    const QImage selected = render(glyphRows, 1, true);
+    const QColor highlight = m_view->palette().color(QPalette::Active, QPalette::Highlight);
+    QCOMPARE(selected.pixelColor(selected.width() / 4, glyphs::PictureSize / 2), highlight);
+}
+
+void TestGlyphRowDelegate::glyphRowIsAsWideAsItsGlyphs()
+{
+    const QString name = QString::fromLatin1("name \"\x10") + QString(60, QChar(0xe1));
+    m_list->setText(2, name);
+    const GlyphRowDelegate glyphRows;
+    QStyleOptionViewItem option;
+    option.initFrom(m_view);
+    option.widget = m_view;
+    QVERIFY(glyphRows.sizeHint(option, m_list->index(1)).width() >= name.size() * glyphs::PictureSize);
 }
 
 void TestGlyphRowDelegate::rowsAreOneGlyphHigh()
