@@ -1,4 +1,4 @@
-#include "console/commandwalker.h"
+#include "commandwalker.h"
 
 namespace console {
 
@@ -12,11 +12,22 @@ CommandName commandNameOf(std::span<const Word> words, QByteArrayView row)
     case 3:
         return isCommandName(name, "set") ? CommandName::Set : CommandName::Other;
     case 4:
-        return isCommandName(name, "bind") ? CommandName::Bind : CommandName::Other;
+        if (isCommandName(name, "bind"))
+            return CommandName::Bind;
+        if (isCommandName(name, "seta"))
+            return CommandName::Seta;
+        return isCommandName(name, "+set") || isCommandName(name, "+map") ? CommandName::CommandLine
+                                                                          : CommandName::Other;
     case 5:
-        return isCommandName(name, "alias") ? CommandName::Alias : CommandName::Other;
+        if (isCommandName(name, "alias"))
+            return CommandName::Alias;
+        return isCommandName(name, "+exec") ? CommandName::CommandLine : CommandName::Other;
     case 6:
-        return isCommandName(name, "unbind") ? CommandName::Unbind : CommandName::Other;
+        if (isCommandName(name, "unbind"))
+            return CommandName::Unbind;
+        return isCommandName(name, "set_tp") ? CommandName::SetTp : CommandName::Other;
+    case 8:
+        return isCommandName(name, "set_calc") ? CommandName::SetCalc : CommandName::Other;
     default:
         return CommandName::Other;
     }

@@ -1,15 +1,18 @@
-#include "console/rowchecker.h"
+#include "rowchecker.h"
 
-#include "console/keynames.h"
+#include "keynames.h"
 
 #include <cstring>
 
 namespace console {
 namespace {
 
-Finding about(Rule rule, const Word& word)
+// No engine limits a word or a command to fewer bytes than this.
+constexpr qsizetype ShortestLimit = 127;
+
+Finding about(Rule rule, const Word& word, qint32 number = 0)
 {
-    return {rule, word.column, word.textStart(), word.length};
+    return {rule, word.column, word.textStart(), word.length, number};
 }
 
 bool quoteEndsEarly(QByteArrayView row, const Word& word, qint32 codeEnd)
@@ -34,7 +37,8 @@ bool holdsHighQuoteOrSemicolon(QByteArrayView row)
         if ((word & tops) | anyZeroByte(word ^ (ones * '"')) | anyZeroByte(word ^ (ones * ';')))
             return true;
     }
-    return firstOf(row.data(), i, row.size(), HighByte | Quote | Semicolon) < row.size();
+    const Syntax stock;
+    return stock.firstOf(row.data(), i, row.size(), HighByte | Quote | Semicolon) < row.size();
 }
 
 // Whether no rule can fault the row and it binds nothing, told from one look at its bytes,
@@ -43,17 +47,65 @@ bool holdsHighQuoteOrSemicolon(QByteArrayView row)
 // inside it is walked).
 bool plainlyClean(QByteArrayView row)
 {
-    if (row.size() > limits::Quake2Token)
+    if (row.size() > ShortestLimit)
         return false;
     if (holdsHighQuoteOrSemicolon(row))
         return false;
-    const qsizetype start = firstNotOf(row.data(), 0, row.size(), Blank);
-    const qsizetype end = firstOf(row.data(), start, row.size(), Blank);
+    const Syntax stock;
+    const qsizetype start = stock.firstNotOf(row.data(), 0, row.size(), Blank);
+    const qsizetype end = stock.firstOf(row.data(), start, row.size(), Blank);
     const Word first{qint32(start), qint32(end - start), false, true};
     return commandNameOf(std::span(&first, 1), row) == CommandName::Other;
 }
 
+// The command text of a bind as the engine stores it: a quoted word's text, or the words
+// joined with single spaces. FNV-1a, byte by byte: binds are a small part of a script.
+quint32 commandHash(std::span<const Word> words, QByteArrayView row)
+{
+    quint32 hash = 2166136261U;
+    const auto add = [&hash](char c) { hash = (hash ^ uchar(c)) * 16777619U; };
+    for (const Word& word : words) {
+        if (&word != &words.front())
+            add(' ');
+        for (const char c : word.text(row))
+            add(c);
+    }
+    return hash;
+}
+
+quint8 setCommandOf(CommandName name)
+{
+    switch (name) {
+    case CommandName::Set:
+        return SetCommand::Set;
+    case CommandName::Seta:
+        return SetCommand::Seta;
+    case CommandName::SetTp:
+        return SetCommand::SetTp;
+    case CommandName::SetCalc:
+        return SetCommand::SetCalc;
+    default:
+        return 0;
+    }
+}
+
+// The engines that have one of the set commands.
+quint16 enginesWith(quint8 setCommand)
+{
+    quint16 engines = 0;
+    for (const Engine engine : Engine::all())
+        if (engine->setCommands & setCommand)
+            engines |= engine.bit();
+    return engines;
+}
+
 } // namespace
+
+void RowChecker::setEngine(Engine engine)
+{
+    m_engine = engine;
+    m_walker = CommandWalker(Syntax::of(engine.profile()));
+}
 
 void RowChecker::check(QByteArrayView row)
 {
@@ -77,8 +129,13 @@ void RowChecker::checkCommand(const CommandView& view)
             checkAliasName(view.words[1]);
         break;
     case CommandName::Set:
-        if (m_game == Game::Quake)
-            m_findings.push_back(about(Rule::SetInQuake, view.words.front()));
+    case CommandName::Seta:
+    case CommandName::SetTp:
+    case CommandName::SetCalc:
+        checkSetCommand(view.words.front(), setCommandOf(view.name));
+        break;
+    case CommandName::CommandLine:
+        m_findings.push_back(about(Rule::CommandLineSyntax, view.words.front()));
         break;
     case CommandName::Other:
         break;
@@ -90,10 +147,15 @@ void RowChecker::checkLine(const CommandView& view)
 {
     const Command& command = *view.command;
     const qint32 length = command.end - command.begin;
-    if (length >= limits::Line)
+    if (m_engine->lineLimit && length >= m_engine->lineLimit)
         m_findings.push_back({Rule::LongLine, command.begin, command.begin, 0, length});
     if (command.firstHighByte >= 0)
         m_findings.push_back({Rule::UnquotedHighByte, command.firstHighByte});
+    // "; text" at the start of a row: no comment, but an empty command and then the words.
+    if (command.begin == 0 && view.words.empty() && command.endsAtSemicolon && command.codeEnd == command.end
+        && Syntax::of(m_engine.profile()).firstNotOf(view.row.data(), command.end + 1, view.row.size(), Blank)
+               < view.row.size())
+        m_findings.push_back({Rule::SemicolonComment, command.end});
     for (const Word& word : view.words)
         checkWord(view.row, word, command.codeEnd);
 }
@@ -104,7 +166,7 @@ void RowChecker::checkWord(QByteArrayView row, const Word& word, qint32 codeEnd)
         m_findings.push_back(about(Rule::UnterminatedQuote, word));
     else if (quoteEndsEarly(row, word, codeEnd))
         m_findings.push_back({Rule::BrokenQuote, word.end() - 1});
-    if (m_game == Game::Quake2 && word.length > limits::Quake2Token)
+    if (m_engine->tokenLimit && word.length > m_engine->tokenLimit)
         m_findings.push_back({Rule::LongToken, word.column, word.textStart(), 0, word.length});
 }
 
@@ -117,12 +179,12 @@ void RowChecker::checkKey(const CommandView& view, bool binds)
         return;
     }
     const Word& key = view.words[1];
-    const KeyLookup lookup = lookUpKey(key.text(view.row), m_game);
+    const KeyLookup lookup = lookUpKey(key.text(view.row), m_engine, key.quoted);
     switch (lookup.verdict) {
-    case KeyLookup::Verdict::Stock:
+    case KeyLookup::Verdict::Known:
         break;
     case KeyLookup::Verdict::PortOnly:
-        m_findings.push_back(about(Rule::PortKey, key));
+        m_findings.push_back(about(Rule::PortKey, key, lookup.engines));
         break;
     case KeyLookup::Verdict::DeadLetter:
         m_findings.push_back(about(Rule::DeadKey, key));
@@ -130,17 +192,37 @@ void RowChecker::checkKey(const CommandView& view, bool binds)
     case KeyLookup::Verdict::Semicolon:
         m_findings.push_back(about(Rule::SemicolonKey, key));
         break;
+    case KeyLookup::Verdict::SavedBare:
+        m_findings.push_back(about(Rule::SavedSemicolonKey, key));
+        break;
     case KeyLookup::Verdict::Unknown:
-        m_findings.push_back(about(Rule::UnknownKey, key));
+        m_findings.push_back(about(Rule::UnknownKey, key, lookup.engines));
         break;
     }
+    // Words right after the closing quote are a broken quote's.
+    if (binds && view.words.size() > 3 && view.words[2].quoted && view.words[3].column > view.words[2].end())
+        m_findings.push_back(about(Rule::TrailingWords, view.words[3]));
     if (binds && view.depth == 0 && view.words.size() > 2 && lookup.keyId >= 0)
-        m_bindings.push_back({lookup.keyId, key.column, key.textStart(), key.length});
+        m_bindings.push_back(
+            {lookup.keyId, key.column, key.textStart(), key.length, commandHash(view.words.subspan(2), view.row)});
+}
+
+// A stock engine without the command answers "Unknown command"; a family's ports that have
+// it make it a note.
+void RowChecker::checkSetCommand(const Word& name, quint8 command)
+{
+    if (m_engine->setCommands & command)
+        return;
+    const quint16 ports = enginesWith(command) & familyEngines(m_engine.family());
+    if (m_engine.isFamily() && ports)
+        m_findings.push_back(about(Rule::PortCommand, name, ports));
+    else
+        m_findings.push_back(about(Rule::SetInQuake, name));
 }
 
 void RowChecker::checkAliasName(const Word& name)
 {
-    if (name.length >= limits::AliasName)
+    if (m_engine->aliasNameLimit && name.length >= m_engine->aliasNameLimit)
         m_findings.push_back(about(Rule::LongAliasName, name));
 }
 
