@@ -3,7 +3,6 @@
 #include "commandwalker.h"
 #include "keynames.h"
 
-#include <QDir>
 #include <algorithm>
 #include <bit>
 
@@ -39,7 +38,8 @@ public:
 
     void readPath(QStringView path)
     {
-        QString folders = QDir::fromNativeSeparators(path.toString()).toLower();
+        // A path written on Windows reads the same.
+        QString folders = path.toString().replace(u'\\', u'/').toLower();
         const QString name = folders.mid(folders.lastIndexOf(u'/') + 1);
         folders.prepend(u'/');
         for (const EngineSignal& signal : engineSignals()) {
@@ -69,7 +69,7 @@ public:
         if (!port)
             return {Engine(family), {why}};
         const Engine engine = engineAt(int(*port));
-        return {engine, {why, QStringLiteral("%1 commands of %2").arg(m_engineVotes[*port]).arg(engine.name())}};
+        return {engine, {why, QStringLiteral("%1 commands: %2").arg(engine.name()).arg(m_engineVotes[*port])}};
     }
 
 private:
@@ -94,29 +94,29 @@ private:
         }
     }
 
+    // A command votes once for a family: the catalogue's game, else that of the engine
+    // whose command it is, which it also votes for.
     void readCommand(const CommandView& view)
     {
         if (view.words.empty())
             return;
         const QByteArrayView name = view.words.front().text(view.row);
-        if (const std::optional<Game> game = m_commands.onlyGameOf(name)) {
-            ++m_familyVotes[size_t(*game)];
-            // QuakeWorld clients share Quake's commands.
-            if (*game == Game::Quake)
-                ++m_familyVotes[size_t(Game::QuakeWorld)];
+        std::optional<Game> family = m_commands.onlyGameOf(name);
+        // QuakeWorld clients share Quake's commands.
+        if (family == Game::Quake)
+            ++m_familyVotes[size_t(Game::QuakeWorld)];
+        for (const EngineSignal& signal : engineSignals()) {
+            if (signal.kind != EngineSignal::Kind::Command || !matchesCommand(name, signal.text))
+                continue;
+            const Engine engine = engineAt(signal.engine);
+            if (!engine.isFamily())
+                ++m_engineVotes[engine.index()];
+            family = family.value_or(engine.family());
         }
-        for (const EngineSignal& signal : engineSignals())
-            if (signal.kind == EngineSignal::Kind::Command && matchesCommand(name, signal.text))
-                vote(engineAt(signal.engine));
+        if (family)
+            ++m_familyVotes[size_t(*family)];
         if ((view.name == CommandName::Bind || view.name == CommandName::Unbind) && view.words.size() > 1)
             readKey(view.words[1].text(view.row));
-    }
-
-    void vote(Engine engine)
-    {
-        ++m_familyVotes[size_t(engine.family())];
-        if (!engine.isFamily())
-            ++m_engineVotes[engine.index()];
     }
 
     // A key name only one engine has is as good as its banner; one only a family has votes.
@@ -162,7 +162,7 @@ private:
                 game = *m_folder;
             else if (leads(fallback))
                 game = fallback;
-            return {game, QStringLiteral("%1 commands and keys of %2").arg(top).arg(gameTitle(game))};
+            return {game, QStringLiteral("%1 commands and keys: %2").arg(gameTitle(game)).arg(top)};
         }
         if (m_folder)
             return {*m_folder, QStringLiteral("a %1 game folder").arg(gameTitle(*m_folder))};

@@ -7,17 +7,26 @@ namespace console {
 
 std::optional<ScriptFile> ScriptFile::read(QIODevice& device, QString& error)
 {
-    if (device.size() > MaximumSize) {
-        error = QStringLiteral("the file is larger than %1 bytes").arg(MaximumSize);
-        return std::nullopt;
+    constexpr qsizetype Chunk = 1 << 20;
+    QByteArray bytes;
+    if (!device.isSequential() && device.size() <= MaximumSize)
+        bytes.reserve(device.size());
+    for (;;) {
+        const qsizetype start = bytes.size();
+        if (start > MaximumSize) {
+            error = QStringLiteral("the file is larger than %1 bytes").arg(MaximumSize);
+            return std::nullopt;
+        }
+        bytes.resize(start + Chunk);
+        const qint64 got = device.read(bytes.data() + start, Chunk);
+        bytes.resize(start + std::max<qint64>(got, 0));
+        if (got < 0) {
+            error = device.errorString();
+            return std::nullopt;
+        }
+        if (got == 0)
+            return fromBytes(std::move(bytes));
     }
-    QByteArray bytes = device.readAll();
-    // A read error leaves the device short of its end.
-    if (!device.atEnd()) {
-        error = device.errorString();
-        return std::nullopt;
-    }
-    return fromBytes(std::move(bytes));
 }
 
 ScriptFile ScriptFile::fromBytes(QByteArray bytes)
