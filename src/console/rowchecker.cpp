@@ -202,7 +202,9 @@ void RowChecker::checkKey(const CommandView& view, bool binds)
     // Words right after the closing quote are a broken quote's.
     if (binds && view.words.size() > 3 && view.words[2].quoted && view.words[3].column > view.words[2].end())
         m_findings.push_back(about(Rule::TrailingWords, view.words[3]));
-    if (binds && view.depth == 0 && view.words.size() > 2 && lookup.keyId >= 0)
+    // A key the engine refuses is bound by neither line.
+    if (binds && view.depth == 0 && view.words.size() > 2 && lookup.keyId >= 0
+        && lookup.verdict != KeyLookup::Verdict::Unknown)
         m_bindings.push_back(
             {lookup.keyId, key.column, key.textStart(), key.length, commandHash(view.words.subspan(2), view.row)});
 }
