@@ -125,8 +125,8 @@ void TestRowChecker::findsProblems_data()
     addRow("quake", "JOY1 is known", "bind JOY1 +jump", "");
 
     // A quoted ";" binds the semicolon key; the Quake 2 writers that save keys bare break it.
-    addRows("quake quakespasm quakeworld ezquake yamagi", "quoted semicolon key", "bind \";\" +jump", "");
-    addRows("quake2 q2pro r1q2", "semicolon-key: quoted, saved bare", "bind \";\" +jump", "semicolon-key@5");
+    addRows("quake quakespasm quakeworld ezquake yamagi q2pro", "quoted semicolon key", "bind \";\" +jump", "");
+    addRows("quake2 r1q2", "semicolon-key: quoted, saved bare", "bind \";\" +jump", "semicolon-key@5");
 
     // set and its relatives, where the engine lacks them.
     addRows("quakespasm ironwail", "set-in-quake", "set sensitivity 5", "set-in-quake@0");
