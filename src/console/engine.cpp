@@ -1,5 +1,7 @@
 #include "engine.h"
 
+#include <array>
+
 namespace console {
 
 // The generator makes sure every family has its profile.
@@ -13,21 +15,27 @@ std::optional<Engine> Engine::fromId(QAnyStringView id)
     return std::nullopt;
 }
 
-std::vector<Engine> Engine::all()
+const std::vector<Engine>& Engine::all()
 {
-    std::vector<Engine> engines;
-    for (size_t i = 0; i < engineProfiles().size(); ++i)
-        engines.push_back(at(i));
+    static const std::vector<Engine> engines = [] {
+        std::vector<Engine> each;
+        for (size_t i = 0; i < engineProfiles().size(); ++i)
+            each.push_back(at(i));
+        return each;
+    }();
     return engines;
 }
 
+// Asked for every key a family's stock engine lacks.
 quint16 familyEngines(Game family)
 {
-    quint16 engines = 0;
-    for (const Engine engine : Engine::all())
-        if (engine.family() == family)
-            engines |= engine.bit();
-    return engines;
+    static const std::array<quint16, GameCount> families = [] {
+        std::array<quint16, GameCount> engines{};
+        for (const Engine engine : Engine::all())
+            engines[size_t(engine.family())] |= engine.bit();
+        return engines;
+    }();
+    return families[size_t(family)];
 }
 
 QByteArray engineNames(quint16 engines)

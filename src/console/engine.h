@@ -49,7 +49,7 @@ public:
     Engine(Game family);
 
     static std::optional<Engine> fromId(QAnyStringView id);
-    static std::vector<Engine> all();
+    static const std::vector<Engine>& all();
     // index: in engineProfiles().
     static Engine at(size_t index) { return Engine(index); }
     size_t index() const { return m_index; }
