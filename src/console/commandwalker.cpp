@@ -7,7 +7,10 @@ CommandName commandNameOf(std::span<const Word> words, QByteArrayView row)
     if (words.empty())
         return CommandName::Other;
     const QByteArrayView name = words.front().text(row);
-    // Told apart by length first: most commands are none of these.
+    // Told apart by their first letter and length first: most commands are none of these.
+    const char first = name.isEmpty() ? '\0' : char(name.front() | 0x20);
+    if (first != 'a' && first != 'b' && first != 's' && first != 'u' && first != '+')
+        return CommandName::Other;
     switch (name.size()) {
     case 3:
         return isCommandName(name, "set") ? CommandName::Set : CommandName::Other;
@@ -40,11 +43,10 @@ std::span<const Word> CommandWalker::commandText(const CommandView& view)
     return view.words.subspan(2);
 }
 
-TokenizedRow& CommandWalker::tokensAt(int depth)
+void CommandWalker::addLevels(int depth)
 {
     while (m_levels.size() <= size_t(depth))
         m_levels.push_back(std::make_unique<TokenizedRow>());
-    return *m_levels[size_t(depth)];
 }
 
 } // namespace console

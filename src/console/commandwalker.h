@@ -67,7 +67,14 @@ private:
     }
 
     static std::span<const Word> commandText(const CommandView& view);
-    TokenizedRow& tokensAt(int depth);
+    // Inline, as it runs for every row and every command text inside one.
+    TokenizedRow& tokensAt(int depth)
+    {
+        if (size_t(depth) >= m_levels.size())
+            addLevels(depth);
+        return *m_levels[size_t(depth)];
+    }
+    void addLevels(int depth);
 
     Syntax m_syntax;
     // One per depth, kept for their storage; each on the heap, so that a deeper level

@@ -4,8 +4,18 @@
 
 namespace console {
 
-// The generator makes sure every family has its profile.
-Engine::Engine(Game family) : Engine(*fromId(gameId(family))) {}
+// Looked up once: a rule asks at every key a family's stock engine lacks. The generator makes
+// sure every family has its profile.
+Engine::Engine(Game family)
+{
+    static const std::array<size_t, GameCount> stock = [] {
+        std::array<size_t, GameCount> index{};
+        for (int game = 0; game < GameCount; ++game)
+            index[size_t(game)] = fromId(gameId(Game(game)))->index();
+        return index;
+    }();
+    m_index = stock[size_t(family)];
+}
 
 std::optional<Engine> Engine::fromId(QAnyStringView id)
 {

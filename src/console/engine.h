@@ -5,6 +5,7 @@
 #include <QAnyStringView>
 #include <QLatin1StringView>
 #include <QString>
+#include <limits>
 #include <optional>
 #include <span>
 #include <vector>
@@ -16,6 +17,9 @@ namespace SetCommand {
 inline constexpr quint8 Set = 1, Seta = 2, SetTp = 4, SetCalc = 8;
 }
 
+// A limit the engine does not have.
+inline constexpr qint32 NoLimit = std::numeric_limits<qint32>::max();
+
 // What one engine does with a script, as the rules read it. Generated from
 // resources/engines/engines.tsv (tools/make-engine-tables).
 struct EngineProfile
@@ -24,9 +28,9 @@ struct EngineProfile
     Game family;
     const char* name;
     qint32 commandBuffer;       // bytes of an exec'd file it takes
-    qint32 lineLimit;           // a command this long or longer is cut or lost; 0: no limit
-    qint32 tokenLimit;          // a longer word is cut or lost; 0: none but the line's
-    qint32 aliasNameLimit;      // an alias name must be shorter; 0: no limit
+    qint32 lineLimit;           // a command this long or longer is cut or lost
+    qint32 tokenLimit;          // a longer word is cut or lost (NoLimit: none but the line's)
+    qint32 aliasNameLimit;      // an alias name must be shorter
     quint8 setCommands;         // SetCommand bits
     bool lowersLetterKeys;      // "bind A" binds the a key
     bool commentHidesSemicolon; // a ";" after "//" is part of the comment

@@ -19,18 +19,26 @@ struct PackedName
 {
     std::array<quint64, 3> parts{};
 
-    auto operator<=>(const PackedName&) const = default;
+    // Most names differ in their first eight characters.
+    bool operator<(const PackedName& other) const
+    {
+        if (parts[0] != other.parts[0])
+            return parts[0] < other.parts[0];
+        if (parts[1] != other.parts[1])
+            return parts[1] < other.parts[1];
+        return parts[2] < other.parts[2];
+    }
+    bool operator==(const PackedName&) const = default;
 };
 
 std::optional<PackedName> packed(QByteArrayView word)
 {
     if (word.size() > LongestName)
         return std::nullopt;
-    char upper[LongestName] = {};
+    PackedName name;
+    auto* const upper = reinterpret_cast<char*>(name.parts.data());
     for (qsizetype i = 0; i < word.size(); ++i)
         upper[i] = word[i] >= 'a' && word[i] <= 'z' ? char(word[i] - 0x20) : word[i];
-    PackedName name;
-    std::memcpy(name.parts.data(), upper, sizeof upper);
     return name;
 }
 
@@ -49,7 +57,7 @@ const std::vector<NamedKey>& namedKeys()
             Q_ASSERT(qstrlen(keyNames()[i].name) <= LongestName);
             sorted.push_back({*packed(keyNames()[i].name), int(i)});
         }
-        std::ranges::sort(sorted, {}, &NamedKey::name);
+        std::sort(sorted.begin(), sorted.end(), [](const NamedKey& a, const NamedKey& b) { return a.name < b.name; });
         return sorted;
     }();
     return keys;
@@ -60,8 +68,12 @@ std::optional<int> namedKey(QByteArrayView word)
     const std::optional<PackedName> name = packed(word);
     if (!name)
         return std::nullopt;
-    const auto found = std::ranges::lower_bound(namedKeys(), *name, {}, &NamedKey::name);
-    if (found == namedKeys().end() || found->name != *name)
+    const std::vector<NamedKey>& keys = namedKeys();
+    const auto found = std::lower_bound(keys.begin(), keys.end(), *name,
+                                        [](const NamedKey& key, const PackedName& wanted) {
+                                            return key.name < wanted;
+                                        });
+    if (found == keys.end() || found->name != *name)
         return std::nullopt;
     return found->position;
 }

@@ -7,6 +7,9 @@
 namespace console {
 namespace {
 
+// The quick look at a row needs no engine's own reading.
+constexpr Syntax StockSyntax{};
+
 // No engine limits a word or a command to fewer bytes than this.
 constexpr qsizetype ShortestLimit = 127;
 
@@ -15,9 +18,10 @@ Finding about(Rule rule, const Word& word, qint32 number = 0)
     return {rule, word.column, word.textStart(), word.length, number};
 }
 
+// Whether a closed quoted word runs straight into more text, not into a blank or a comment.
 bool quoteEndsEarly(QByteArrayView row, const Word& word, qint32 codeEnd)
 {
-    if (!word.quoted || !word.closed || word.end() >= codeEnd)
+    if (word.end() >= codeEnd)
         return false;
     const qsizetype next = word.end();
     const bool commentFollows = row[next] == '/' && next + 1 < codeEnd && row[next + 1] == '/';
@@ -37,8 +41,7 @@ bool holdsHighQuoteOrSemicolon(QByteArrayView row)
         if ((word & tops) | anyZeroByte(word ^ (ones * '"')) | anyZeroByte(word ^ (ones * ';')))
             return true;
     }
-    const Syntax stock;
-    return stock.firstOf(row.data(), i, row.size(), HighByte | Quote | Semicolon) < row.size();
+    return StockSyntax.firstOf(row.data(), i, row.size(), HighByte | Quote | Semicolon) < row.size();
 }
 
 // Whether no rule can fault the row and it binds nothing, told from one look at its bytes,
@@ -51,26 +54,42 @@ bool plainlyClean(QByteArrayView row)
         return false;
     if (holdsHighQuoteOrSemicolon(row))
         return false;
-    const Syntax stock;
-    const qsizetype start = stock.firstNotOf(row.data(), 0, row.size(), Blank);
-    const qsizetype end = stock.firstOf(row.data(), start, row.size(), Blank);
+    const qsizetype start = StockSyntax.firstNotOf(row.data(), 0, row.size(), Blank);
+    const qsizetype end = StockSyntax.firstOf(row.data(), start, row.size(), Blank);
     const Word first{qint32(start), qint32(end - start), false, true};
     return commandNameOf(std::span(&first, 1), row) == CommandName::Other;
 }
 
-// The command text of a bind as the engine stores it: a quoted word's text, or the words
-// joined with single spaces. FNV-1a, byte by byte: binds are a small part of a script.
-quint32 commandHash(std::span<const Word> words, QByteArrayView row)
+template <typename Int>
+quint64 load(const char* bytes)
 {
-    quint32 hash = 2166136261U;
-    const auto add = [&hash](char c) { hash = (hash ^ uchar(c)) * 16777619U; };
-    for (const Word& word : words) {
-        if (&word != &words.front())
-            add(' ');
-        for (const char c : word.text(row))
-            add(c);
+    Int value;
+    std::memcpy(&value, bytes, sizeof value);
+    return value;
+}
+
+// Eight bytes a step and no call, as most rows of a script may be binds: a short text is
+// read as two overlapping pieces instead of byte by byte.
+quint32 hashOf(QByteArrayView text)
+{
+    constexpr quint64 Odd = 0x9E3779B97F4A7C15;
+    const char* const bytes = text.data();
+    const qsizetype size = text.size();
+    quint64 hash = quint64(size) * Odd;
+    const auto mix = [&hash](quint64 piece) {
+        hash = (hash ^ piece) * Odd;
+        hash ^= hash >> 29;
+    };
+    if (size >= 8) {
+        for (qsizetype i = 0; i + 8 < size; i += 8)
+            mix(load<quint64>(bytes + i));
+        mix(load<quint64>(bytes + size - 8));
+    } else if (size >= 4) {
+        mix(load<quint32>(bytes) << 32 | load<quint32>(bytes + size - 4));
+    } else if (size > 0) {
+        mix(quint64(uchar(bytes[0])) << 16 | quint64(uchar(bytes[size / 2])) << 8 | uchar(bytes[size - 1]));
     }
-    return hash;
+    return quint32(hash >> 32);
 }
 
 quint8 setCommandOf(CommandName name)
@@ -101,10 +120,14 @@ quint16 enginesWith(quint8 setCommand)
 
 } // namespace
 
+RowChecker::RowChecker(Engine engine)
+    : m_engine(engine), m_profile(&engine.profile()), m_syntax(Syntax::of(*m_profile)), m_walker(m_syntax)
+{
+}
+
 void RowChecker::setEngine(Engine engine)
 {
-    m_engine = engine;
-    m_walker = CommandWalker(Syntax::of(engine.profile()));
+    *this = RowChecker(engine);
 }
 
 void RowChecker::check(QByteArrayView row)
@@ -147,27 +170,29 @@ void RowChecker::checkLine(const CommandView& view)
 {
     const Command& command = *view.command;
     const qint32 length = command.end - command.begin;
-    if (m_engine->lineLimit && length >= m_engine->lineLimit)
+    if (length >= m_profile->lineLimit)
         m_findings.push_back({Rule::LongLine, command.begin, command.begin, 0, length});
     if (command.firstHighByte >= 0)
         m_findings.push_back({Rule::UnquotedHighByte, command.firstHighByte});
     // "; text" at the start of a row: no comment, but an empty command and then the words.
     if (command.begin == 0 && view.words.empty() && command.endsAtSemicolon && command.codeEnd == command.end
-        && Syntax::of(m_engine.profile()).firstNotOf(view.row.data(), command.end + 1, view.row.size(), Blank)
-               < view.row.size())
+        && m_syntax.firstNotOf(view.row.data(), command.end + 1, view.row.size(), Blank) < view.row.size())
         m_findings.push_back({Rule::SemicolonComment, command.end});
-    for (const Word& word : view.words)
-        checkWord(view.row, word, command.codeEnd);
+    for (const Word& word : view.words) {
+        // Most words are bare: only a quoted one is looked at more closely.
+        if (word.quoted)
+            checkQuotes(view.row, word, command.codeEnd);
+        if (word.length > m_profile->tokenLimit)
+            m_findings.push_back({Rule::LongToken, word.column, word.textStart(), 0, word.length});
+    }
 }
 
-void RowChecker::checkWord(QByteArrayView row, const Word& word, qint32 codeEnd)
+void RowChecker::checkQuotes(QByteArrayView row, const Word& word, qint32 codeEnd)
 {
-    if (word.quoted && !word.closed)
+    if (!word.closed)
         m_findings.push_back(about(Rule::UnterminatedQuote, word));
     else if (quoteEndsEarly(row, word, codeEnd))
         m_findings.push_back({Rule::BrokenQuote, word.end() - 1});
-    if (m_engine->tokenLimit && word.length > m_engine->tokenLimit)
-        m_findings.push_back({Rule::LongToken, word.column, word.textStart(), 0, word.length});
 }
 
 void RowChecker::checkKey(const CommandView& view, bool binds)
@@ -213,7 +238,7 @@ void RowChecker::checkKey(const CommandView& view, bool binds)
 // it make it a note.
 void RowChecker::checkSetCommand(const Word& name, quint8 command)
 {
-    if (m_engine->setCommands & command)
+    if (m_profile->setCommands & command)
         return;
     const quint16 ports = enginesWith(command) & familyEngines(m_engine.family());
     if (m_engine.isFamily() && ports)
@@ -224,8 +249,21 @@ void RowChecker::checkSetCommand(const Word& name, quint8 command)
 
 void RowChecker::checkAliasName(const Word& name)
 {
-    if (m_engine->aliasNameLimit && name.length >= m_engine->aliasNameLimit)
+    if (name.length >= m_profile->aliasNameLimit)
         m_findings.push_back(about(Rule::LongAliasName, name));
+}
+
+// The command text of a bind as the engine stores it: a quoted word's text, or the words
+// joined with single spaces.
+quint32 RowChecker::commandHash(std::span<const Word> words, QByteArrayView row)
+{
+    if (words.size() == 1)
+        return hashOf(words.front().text(row));
+    m_joined.clear();
+    for (const Word& word : words)
+        m_joined.append(word.text(row)).append(' ');
+    m_joined.chop(1);
+    return hashOf(m_joined);
 }
 
 } // namespace console

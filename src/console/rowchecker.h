@@ -23,7 +23,7 @@ struct Binding
 class RowChecker
 {
 public:
-    explicit RowChecker(Engine engine = Game::Quake) : m_engine(engine), m_walker(Syntax::of(engine.profile())) {}
+    explicit RowChecker(Engine engine = Game::Quake);
 
     Engine engine() const { return m_engine; }
     void setEngine(Engine engine);
@@ -35,13 +35,17 @@ public:
 private:
     void checkCommand(const CommandView& view);
     void checkLine(const CommandView& view);
-    void checkWord(QByteArrayView row, const Word& word, qint32 codeEnd);
+    void checkQuotes(QByteArrayView row, const Word& word, qint32 codeEnd);
     void checkKey(const CommandView& view, bool binds);
     void checkSetCommand(const Word& name, quint8 command);
     void checkAliasName(const Word& name);
+    quint32 commandHash(std::span<const Word> words, QByteArrayView row);
 
     Engine m_engine;
+    const EngineProfile* m_profile; // m_engine's, looked up once: every row reads it
+    Syntax m_syntax;
     CommandWalker m_walker;
+    QByteArray m_joined; // a bind's command words, joined
     std::vector<Finding> m_findings;
     std::vector<Binding> m_bindings;
 };

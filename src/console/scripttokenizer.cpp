@@ -13,30 +13,30 @@ bool commentAt(QByteArrayView row, qsizetype i, qsizetype end)
 }
 
 // The command buffer ends a command at a ";" outside quotes, counting every quote of the
-// line, those in comments too, unless the engine has seen "//" outside quotes first.
+// line, those in comments too.
 qsizetype commandEnd(QByteArrayView row, qsizetype begin, qsizetype end, const Syntax& syntax)
 {
     const char* const data = row.data();
     // Most rows hold no ";" at all.
     if (!std::memchr(data + begin, ';', size_t(end - begin)))
         return end;
-    // Outside quotes only a quote, a ";" or a comment matters, inside them only the closing quote.
-    const uchar stops = Quote | Semicolon | (syntax.commentHidesSemicolon ? Slash : 0);
-    for (qsizetype i = syntax.firstOf(data, begin, end, stops); i < end; i = syntax.firstOf(data, i, end, stops)) {
-        if (data[i] == ';')
-            return i;
+    // Outside quotes only a quote or a ";" matters (and a comment, in engines where it hides
+    // the rest of the line), inside them only the closing quote.
+    const uchar stops = syntax.commandStops;
+    qsizetype i = syntax.firstOf(data, begin, end, stops);
+    while (i < end && data[i] != ';') {
         if (data[i] == '/') {
             if (commentAt(row, i, end))
                 return end;
-            ++i;
+            i = syntax.firstOf(data, i + 1, end, stops);
             continue;
         }
         const auto* closing = static_cast<const char*>(std::memchr(data + i + 1, '"', size_t(end - i - 1)));
         if (!closing)
             return end;
-        i = closing - data + 1;
+        i = syntax.firstOf(data, closing - data + 1, end, stops);
     }
-    return end;
+    return i;
 }
 
 Word quotedWord(QByteArrayView row, qsizetype quote, qsizetype end)
@@ -49,8 +49,7 @@ Word quotedWord(QByteArrayView row, qsizetype quote, qsizetype end)
 
 Word plainWord(QByteArrayView row, qsizetype start, qsizetype end, const Syntax& syntax)
 {
-    const qsizetype wordEnd = syntax.firstOf(row.data(), start, end,
-                                             syntax.bareWordEndsAtQuote ? Blank | Quote : Blank);
+    const qsizetype wordEnd = syntax.firstOf(row.data(), start, end, syntax.wordEnds);
     return {qint32(start), qint32(wordEnd - start), false, true};
 }
 
@@ -86,8 +85,9 @@ void commandWords(QByteArrayView row, qsizetype begin, qsizetype end, const Synt
 
 Syntax Syntax::of(const EngineProfile& engine)
 {
-    return {engine.highBytesAreText ? &TextHighByteClasses : &StockByteClasses, engine.commentHidesSemicolon,
-            engine.bareWordEndsAtQuote};
+    return {engine.highBytesAreText ? TextHighByteClasses : StockByteClasses,
+            uchar(Quote | Semicolon | (engine.commentHidesSemicolon ? Slash : 0)),
+            uchar(Blank | (engine.bareWordEndsAtQuote ? Quote : 0))};
 }
 
 void tokenize(QByteArrayView row, qsizetype begin, qsizetype end, const Syntax& syntax, TokenizedRow& out)

@@ -47,13 +47,15 @@ inline bool isBlank(uchar c)
 // How one engine reads a line.
 struct Syntax
 {
-    const ByteClassTable* classes = &StockByteClasses;
-    bool commentHidesSemicolon = false;
-    bool bareWordEndsAtQuote = false;
+    ByteClassTable classes = StockByteClasses; // a copy: one load a byte, not two
+    // Outside quotes, what may end a command (a "/" too where "//" hides the rest of the
+    // line) and what ends a bare word; worked out once, not for every command.
+    uchar commandStops = Quote | Semicolon;
+    uchar wordEnds = Blank;
 
     static Syntax of(const EngineProfile& engine);
 
-    uchar classOf(char c) const { return (*classes)[uchar(c)]; }
+    uchar classOf(char c) const { return classes[uchar(c)]; }
     // The first position from `from` on, before end, whose byte is (is not) of one of the
     // classes, or end.
     qsizetype firstOf(const char* data, qsizetype from, qsizetype end, uchar wanted) const
