@@ -1,4 +1,4 @@
-#include "console/checkcommand.h"
+#include "app/checkcommand.h"
 #include "editor/frmmain.h"
 #include "presentation/frmsplash.h"
 #include "selfcheck.h"
@@ -27,15 +27,15 @@ bool platformChosen(int argc, char* argv[])
 // against the main window: with XWayland at hand, run on X11 unless told otherwise.
 void preferX11UnderWayland(int argc, char* argv[])
 {
-    if (!platformChosen(argc, argv) && qEnvironmentVariableIsSet("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsSet("DISPLAY"))
+    if (!platformChosen(argc, argv) && qEnvironmentVariableIsSet("WAYLAND_DISPLAY")
+        && qEnvironmentVariableIsSet("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
 bool displayAvailable(int argc, char* argv[])
 {
-    return platformChosen(argc, argv) || qEnvironmentVariableIsSet("DISPLAY") ||
-           qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    return platformChosen(argc, argv) || qEnvironmentVariableIsSet("DISPLAY")
+        || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
 }
 
 void centre(QWidget* window)
@@ -48,16 +48,17 @@ void centre(QWidget* window)
 
 int main(int argc, char* argv[])
 {
-    if (console::checkRequested(argc, argv)) // the command-line checker needs no display
-        return console::checkMain(argc, argv);
+    if (checkcommand::requested(argc, argv)) // the command-line checker needs no display
+        return checkcommand::run(argc, argv);
     if (selfCheckRequested(argc, argv))
         return selfCheck(argc, argv);
     if (!displayAvailable(argc, argv)) {
-        std::fputs("corvale: no display found.\n"
-                   "Corvale is a desktop program and needs a graphical session (X11 or Wayland).\n"
-                   "Without one, run it on a virtual display:   xvfb-run -a corvale\n"
-                   "or on Qt's VNC platform:                    corvale -platform vnc  (then connect a VNC viewer to port 5900)\n",
-                   stderr);
+        std::fputs(
+            "corvale: no display found.\n"
+            "Corvale is a desktop program and needs a graphical session (X11 or Wayland).\n"
+            "Without one, run it on a virtual display:   xvfb-run -a corvale\n"
+            "or on Qt's VNC platform:                    corvale -platform vnc  (then connect a VNC viewer to port 5900)\n",
+            stderr);
         return 1;
     }
     preferX11UnderWayland(argc, argv);

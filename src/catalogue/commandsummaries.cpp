@@ -1,7 +1,7 @@
 #include "catalogue/commandsummaries.h"
 
+#include "catalogue/cataloguecommands.h"
 #include "catalogue/cataloguelocation.h"
-#include "console/gamecommands.h"
 
 #include <QDir>
 #include <QFile>
@@ -74,7 +74,7 @@ QString CommandSummaries::summary(console::Game game, QStringView name) const
 
 QString CommandSummaries::catalogueSummary(QStringView category, QStringView entry) const
 {
-    const std::optional<console::Game> game = console::gameOfCategory(category);
+    const std::optional<console::Game> game = cataloguecommands::gameOfCategory(category);
     return game ? summary(*game, entry) : QString();
 }
 

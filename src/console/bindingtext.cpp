@@ -1,6 +1,6 @@
-#include "console/bindingtext.h"
+#include "bindingtext.h"
 
-#include "console/commandwalker.h"
+#include "commandwalker.h"
 
 namespace console {
 namespace {

@@ -1,14 +1,15 @@
 #pragma once
 
-#include "console/scripttokenizer.h"
+#include "scripttokenizer.h"
 
 #include <memory>
 #include <vector>
 
 namespace console {
 
-// The commands whose words the rules look at; every other command is Other.
-enum class CommandName { Other, Bind, Unbind, Alias, Set };
+// The commands whose words the rules look at; every other command is Other. CommandLine is
+// one of the command line's "+set", "+exec" and "+map", which no console knows.
+enum class CommandName { Other, Bind, Unbind, Alias, Set, Seta, SetTp, SetCalc, CommandLine };
 CommandName commandNameOf(std::span<const Word> words, QByteArrayView row);
 
 // One command as a check sees it: its words, and how deep it sits in the row. Depth 0 is a
@@ -30,6 +31,8 @@ struct CommandView
 class CommandWalker
 {
 public:
+    explicit CommandWalker(const Syntax& syntax = {}) : m_syntax(syntax) {}
+
     template <typename Visit>
     void walk(QByteArrayView row, Visit&& visit)
     {
@@ -41,7 +44,7 @@ private:
     void walkRange(QByteArrayView row, qsizetype begin, qsizetype end, int depth, Visit& visit)
     {
         TokenizedRow& level = tokensAt(depth);
-        tokenize(row, begin, end, level);
+        tokenize(row, begin, end, m_syntax, level);
         for (const Command& command : level.commands) {
             const std::span<const Word> words = level.wordsOf(command);
             walkCommand({row, words, &command, depth, commandNameOf(words, row)}, visit);
@@ -64,8 +67,16 @@ private:
     }
 
     static std::span<const Word> commandText(const CommandView& view);
-    TokenizedRow& tokensAt(int depth);
+    // Inline, as it runs for every row and every command text inside one.
+    TokenizedRow& tokensAt(int depth)
+    {
+        if (size_t(depth) >= m_levels.size())
+            addLevels(depth);
+        return *m_levels[size_t(depth)];
+    }
+    void addLevels(int depth);
 
+    Syntax m_syntax;
     // One per depth, kept for their storage; each on the heap, so that a deeper level
     // added while a shallower one is walked leaves it in place.
     std::vector<std::unique_ptr<TokenizedRow>> m_levels;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "console/game.h"
+#include "engine.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -9,33 +9,33 @@
 
 namespace console {
 
-// The engines' limits that the rules compare against.
-namespace limits {
-inline constexpr qint64 CommandBuffer = 8192; // bytes of a file that a stock engine executes
-inline constexpr qsizetype Line = 1024;       // a command must be shorter
-inline constexpr qsizetype Quake2Token = 127; // Quake 2 keeps this many characters of a word
-inline constexpr qsizetype AliasName = 32;    // an alias name must be shorter
-} // namespace limits
-
 // error: the engine will not do what the line says; warning: risky or lost; note: works only
-// in some engines.
+// in some engines, or harmless.
 enum class Severity { Error, Warning, Note };
 inline constexpr int SeverityCount = 3;
 
+// Two rules may share a code when they are one problem of two severities.
 enum class Rule : quint8 {
     DeadKey,
     UnknownKey,
     PortKey,
     SemicolonKey,
+    SavedSemicolonKey,
     BrokenQuote,
     UnterminatedQuote,
     SetInQuake,
+    PortCommand,
     LongToken,
     LongLine,
     LargeFile,
     ReboundKey,
+    RepeatedBinding,
     UnquotedHighByte,
     LongAliasName,
+    CommandLineSyntax,
+    SemicolonComment,
+    NoFinalNewline,
+    TrailingWords,
 };
 
 // The stable code printed in brackets, such as "dead-key".
@@ -45,10 +45,10 @@ Severity severityOf(Rule rule);
 QLatin1StringView severityName(Severity severity);
 
 // A problem as a check finds it, before it is put in words: where it is and what it is
-// about. The text it is about is row[textStart, textStart + length); number is a count or a
-// row that the message names, depending on the rule. Kept to twenty bytes, what the message
-// needs besides is found again when it is put in words: a script may hold a finding on
-// most of a million rows.
+// about. The text it is about is row[textStart, textStart + length); number is a count, a
+// row or a set of engines that the message names, depending on the rule. Kept to twenty
+// bytes, what the message needs besides is found again when it is put in words: a script
+// may hold a finding on most of a million rows.
 struct Finding
 {
     Rule rule;
@@ -69,9 +69,9 @@ struct Diagnostic
     QLatin1StringView code() const { return codeOf(rule); }
 };
 
-// What happens in the game and how to fix it, in one short sentence or two.
-QString describe(const Finding& finding, QByteArrayView row, Game game);
+// What happens in the engine and how to fix it, in one short sentence or two.
+QString describe(const Finding& finding, QByteArrayView row, Engine engine);
 // The same, appended to utf8 without a QString in between, for printing many of them.
-void appendDescription(QByteArray& utf8, const Finding& finding, QByteArrayView row, Game game);
+void appendDescription(QByteArray& utf8, const Finding& finding, QByteArrayView row, Engine engine);
 
 } // namespace console

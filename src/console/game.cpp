@@ -1,23 +1,34 @@
-#include "console/game.h"
+#include "game.h"
 
 namespace console {
+namespace {
+
+struct GameNames
+{
+    const char* id;
+    const char* title;
+};
+
+constexpr GameNames Names[GameCount] = {{"quake", "Quake"}, {"quake2", "Quake 2"}, {"quakeworld", "QuakeWorld"}};
+
+} // namespace
 
 QString gameId(Game game)
 {
-    return game == Game::Quake ? QStringLiteral("quake") : QStringLiteral("quake2");
+    return QLatin1StringView(Names[size_t(game)].id);
 }
 
 std::optional<Game> gameFromId(QStringView id)
 {
-    for (const Game game : {Game::Quake, Game::Quake2})
-        if (id == gameId(game))
-            return game;
+    for (int game = 0; game < GameCount; ++game)
+        if (id == QLatin1StringView(Names[game].id))
+            return Game(game);
     return std::nullopt;
 }
 
 QString gameTitle(Game game)
 {
-    return game == Game::Quake ? QStringLiteral("Quake") : QStringLiteral("Quake 2");
+    return QLatin1StringView(Names[size_t(game)].title);
 }
 
 } // namespace console

@@ -5,15 +5,16 @@
 
 namespace console {
 
-// The engine family a script is written for; the rules differ between the two.
-enum class Game { Quake, Quake2 };
+// The family of engines a script is written for: the game its commands belong to. Each
+// family's engines are told apart by their profiles (Engine).
+enum class Game { Quake, Quake2, QuakeWorld };
 
-inline constexpr int GameCount = 2;
+inline constexpr int GameCount = 3;
 
-// "quake" or "quake2", as the command line and the settings spell it.
+// "quake", "quake2" or "quakeworld", as the command line and the settings spell it.
 QString gameId(Game game);
 std::optional<Game> gameFromId(QStringView id);
-// "Quake" or "Quake 2", for messages.
+// "Quake", "Quake 2" or "QuakeWorld", for messages.
 QString gameTitle(Game game);
 
 } // namespace console

@@ -1,12 +1,8 @@
-#include "console/gamecommands.h"
+#include "gamecommands.h"
 
-#include "catalogue/catalogueparser.h"
-#include "catalogue/itemreader.h"
-#include "console/commandwalker.h"
+#include "commandwalker.h"
 
-#include <QFile>
 #include <algorithm>
-#include <optional>
 
 namespace console {
 namespace {
@@ -18,37 +14,16 @@ bool lessIgnoringCase(QByteArrayView a, QByteArrayView b)
 
 } // namespace
 
-std::optional<Game> gameOfCategory(QStringView category)
+GameCommands::GameCommands(Names names) : m_names(std::move(names))
 {
-    if (category.startsWith(QLatin1StringView("{Quake:")))
-        return Game::Quake;
-    if (category.startsWith(QLatin1StringView("{Quake 2:")))
-        return Game::Quake2;
-    return std::nullopt;
-}
-
-GameCommands GameCommands::fromCatalogue(QIODevice& catalogue)
-{
-    GameCommands commands;
-    ItemReader reader(catalogue);
-    std::optional<Game> game;
-    while (const std::optional<QString> item = reader.next()) {
-        const CatalogueParser::ItemKind kind = CatalogueParser::classify(*item);
-        if (kind == CatalogueParser::ItemKind::Category)
-            game = gameOfCategory(*item);
-        else if (kind == CatalogueParser::ItemKind::Command && game)
-            commands.add(*game, *item);
+    for (std::vector<QByteArray>& each : m_names) {
+        std::sort(each.begin(), each.end(), lessIgnoringCase);
+        each.erase(std::unique(each.begin(), each.end(),
+                               [](const QByteArray& a, const QByteArray& b) {
+                                   return !lessIgnoringCase(a, b) && !lessIgnoringCase(b, a);
+                               }),
+                   each.end());
     }
-    commands.sort();
-    return commands;
-}
-
-GameCommands GameCommands::fromCatalogueFile(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return fromCatalogue(file);
 }
 
 bool GameCommands::has(Game game, QByteArrayView name) const
@@ -58,42 +33,33 @@ bool GameCommands::has(Game game, QByteArrayView name) const
     return found != names.end() && !lessIgnoringCase(name, *found);
 }
 
-void GameCommands::add(Game game, const QString& entry)
+std::optional<Game> GameCommands::onlyGameOf(QByteArrayView name) const
 {
-    m_names[size_t(game)].push_back(entry.section(u' ', 0, 0).toLatin1());
-}
-
-void GameCommands::sort()
-{
-    for (std::vector<QByteArray>& names : m_names) {
-        std::sort(names.begin(), names.end(), lessIgnoringCase);
-        names.erase(std::unique(names.begin(), names.end(),
-                                [](const QByteArray& a, const QByteArray& b) { return !lessIgnoringCase(a, b) && !lessIgnoringCase(b, a); }),
-                    names.end());
-    }
+    const bool quake = has(Game::Quake, name);
+    if (quake == has(Game::Quake2, name))
+        return std::nullopt;
+    return quake ? Game::Quake : Game::Quake2;
 }
 
 Game guessGame(const GameCommands& commands, qsizetype rowCount, const RowReader& rows, Game fallback)
 {
-    std::array<int, GameCount> votes{};
+    int quake = 0, quake2 = 0;
     CommandWalker walker;
     QByteArray scratch;
     const auto vote = [&](const CommandView& view) {
         if (view.words.empty())
             return;
-        const QByteArrayView name = view.words.front().text(view.row);
-        const bool quake = commands.has(Game::Quake, name);
-        if (quake != commands.has(Game::Quake2, name))
-            ++votes[size_t(quake ? Game::Quake : Game::Quake2)];
+        if (const std::optional<Game> game = commands.onlyGameOf(view.words.front().text(view.row)))
+            ++(*game == Game::Quake ? quake : quake2);
     };
     for (qsizetype row = 0; row < std::min(rowCount, GuessRows); ++row) {
         walker.walk(latin1Bytes(rows(row), scratch), vote);
-        if (std::abs(votes[0] - votes[1]) >= GuessLead)
+        if (std::abs(quake - quake2) >= GuessLead)
             break;
     }
-    if (votes[0] == votes[1])
+    if (quake == quake2)
         return fallback;
-    return votes[0] > votes[1] ? Game::Quake : Game::Quake2;
+    return quake > quake2 ? Game::Quake : Game::Quake2;
 }
 
 } // namespace console

@@ -1,6 +1,6 @@
-#include "console/keycapture.h"
+#include "keycapture.h"
 
-#include "console/keynames.h"
+#include "keynames.h"
 
 #include <array>
 
@@ -60,13 +60,13 @@ constexpr QtKeyName MouseButtons[] = {
 };
 
 // Every name goes through the key table, so that only names the game knows come out.
-CapturedKey checked(const QByteArray& name, Game game)
+CapturedKey checked(const QByteArray& name, Engine engine)
 {
-    const KeyLookup lookup = lookUpKey(name, game);
-    if (lookup.verdict == KeyLookup::Verdict::Stock)
+    const KeyLookup lookup = lookUpKey(name, engine);
+    if (lookup.verdict == KeyLookup::Verdict::Known)
         return {CapturedKey::Outcome::Named, name};
     if (lookup.verdict == KeyLookup::Verdict::PortOnly)
-        return {CapturedKey::Outcome::Named, name, lookup.ports};
+        return {CapturedKey::Outcome::Named, name, lookup.engines};
     return {CapturedKey::Outcome::Unnamed};
 }
 
@@ -88,12 +88,12 @@ const KeypadKey* keypadKey(int key)
     return nullptr;
 }
 
-// A stock engine that has the KP_ name sends it; otherwise the key is read as the one it
+// An engine that has the KP_ name sends it; otherwise the key is read as the one it
 // stands for.
-QByteArray keypadName(const KeypadKey& key, Game game)
+QByteArray keypadName(const KeypadKey& key, Engine engine)
 {
-    const bool stock = lookUpKey(key.keypadName, game).verdict == KeyLookup::Verdict::Stock;
-    return stock ? key.keypadName : key.ordinaryName;
+    const bool known = lookUpKey(key.keypadName, engine).verdict == KeyLookup::Verdict::Known;
+    return known ? key.keypadName : key.ordinaryName;
 }
 
 // A printable key is its own character, letters in the lower case the engines send.
@@ -108,45 +108,45 @@ QByteArray characterName(int key)
 
 } // namespace
 
-CapturedKey captureKey(int key, bool keypad, Game game)
+CapturedKey captureKey(int key, bool keypad, Engine engine)
 {
     if (key == Qt::Key_Escape)
         return {CapturedKey::Outcome::Cancelled};
     if (key == Qt::Key_QuoteLeft || key == Qt::Key_AsciiTilde)
         return {CapturedKey::Outcome::ConsoleKey};
     if (const KeypadKey* onKeypad = keypad ? keypadKey(key) : nullptr)
-        return checked(keypadName(*onKeypad, game), game);
+        return checked(keypadName(*onKeypad, engine), engine);
     if (const char* name = nameOf(NamedKeys, key))
-        return checked(name, game);
+        return checked(name, engine);
     if (key >= Qt::Key_F1 && key <= Qt::Key_F12)
-        return checked("F" + QByteArray::number(key - Qt::Key_F1 + 1), game);
+        return checked("F" + QByteArray::number(key - Qt::Key_F1 + 1), engine);
     if (key > ' ' && key < 127)
-        return checked(characterName(key), game);
+        return checked(characterName(key), engine);
     return {CapturedKey::Outcome::Unnamed};
 }
 
-CapturedKey captureMouseButton(Qt::MouseButton button, Game game)
+CapturedKey captureMouseButton(Qt::MouseButton button, Engine engine)
 {
     const char* name = nameOf(MouseButtons, int(button));
-    return name ? checked(name, game) : CapturedKey{CapturedKey::Outcome::Unnamed};
+    return name ? checked(name, engine) : CapturedKey{CapturedKey::Outcome::Unnamed};
 }
 
-CapturedKey captureWheel(bool up, Game game)
+CapturedKey captureWheel(bool up, Engine engine)
 {
-    return checked(up ? "MWHEELUP" : "MWHEELDOWN", game);
+    return checked(up ? "MWHEELUP" : "MWHEELDOWN", engine);
 }
 
-QString captureMessage(const CapturedKey& key, Game game)
+QString captureMessage(const CapturedKey& key, Engine engine)
 {
     switch (key.outcome) {
     case CapturedKey::Outcome::ConsoleKey:
         return QStringLiteral("The console key cannot be bound.");
     case CapturedKey::Outcome::Unnamed:
-        return QStringLiteral("%1 has no name for that key.").arg(gameTitle(game));
+        return QStringLiteral("%1 has no name for that key.").arg(engine.name());
     case CapturedKey::Outcome::Named:
-        if (*key.ports)
+        if (key.ports)
             return QStringLiteral("Only source ports know %1: %2.")
-                .arg(QLatin1StringView(key.name), QLatin1StringView(key.ports));
+                .arg(QLatin1StringView(key.name), QLatin1StringView(engineNames(key.ports)));
         return {};
     case CapturedKey::Outcome::Cancelled:
         return {};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "console/game.h"
+#include "engine.h"
 
 #include <QByteArray>
 #include <QString>
@@ -16,20 +16,20 @@ struct CapturedKey
         Named,      // name holds the key table's spelling
         Cancelled,  // Escape: the player changed their mind
         ConsoleKey, // ` and ~ open the console in every engine and cannot be bound
-        Unnamed,    // the game has no name for the key
+        Unnamed,    // the engine has no name for the key
     };
 
     Outcome outcome;
     QByteArray name = {};
-    const char* ports = ""; // the source ports that know the name, when the stock engine does not
+    quint16 ports = 0; // the source ports that know the name, when the family's stock engine does not
 };
 
 // key is a Qt::Key; keypad says the event carried Qt::KeypadModifier.
-CapturedKey captureKey(int key, bool keypad, Game game);
-CapturedKey captureMouseButton(Qt::MouseButton button, Game game);
-CapturedKey captureWheel(bool up, Game game);
+CapturedKey captureKey(int key, bool keypad, Engine engine);
+CapturedKey captureMouseButton(Qt::MouseButton button, Engine engine);
+CapturedKey captureWheel(bool up, Engine engine);
 
 // What the status line says about a capture, or nothing when the name speaks for itself.
-QString captureMessage(const CapturedKey& key, Game game);
+QString captureMessage(const CapturedKey& key, Engine engine);
 
 } // namespace console

@@ -1,7 +1,8 @@
-#include "console/keynames.h"
+#include "keynames.h"
 
 #include <QByteArray>
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <optional>
 #include <vector>
@@ -9,29 +10,35 @@
 namespace console {
 namespace {
 
-constexpr qsizetype LongestName = 16;
+constexpr qsizetype LongestName = 24;
 
-// A name of up to sixteen characters in upper case, packed into two integers padded with
-// zeros, so that finding a key compares two integers a step instead of hashing text: this
-// runs for every bind of a script.
+// A name of up to twenty-four characters in upper case, packed into three integers padded
+// with zeros, so that finding a key compares integers instead of hashing text: this runs for
+// every bind of a script.
 struct PackedName
 {
-    quint64 head = 0;
-    quint64 tail = 0;
+    std::array<quint64, 3> parts{};
 
-    auto operator<=>(const PackedName&) const = default;
+    // Most names differ in their first eight characters.
+    bool operator<(const PackedName& other) const
+    {
+        if (parts[0] != other.parts[0])
+            return parts[0] < other.parts[0];
+        if (parts[1] != other.parts[1])
+            return parts[1] < other.parts[1];
+        return parts[2] < other.parts[2];
+    }
+    bool operator==(const PackedName&) const = default;
 };
 
 std::optional<PackedName> packed(QByteArrayView word)
 {
     if (word.size() > LongestName)
         return std::nullopt;
-    char upper[LongestName] = {};
+    PackedName name;
+    auto* const upper = reinterpret_cast<char*>(name.parts.data());
     for (qsizetype i = 0; i < word.size(); ++i)
         upper[i] = word[i] >= 'a' && word[i] <= 'z' ? char(word[i] - 0x20) : word[i];
-    PackedName name;
-    std::memcpy(&name.head, upper, sizeof name.head);
-    std::memcpy(&name.tail, upper + sizeof name.head, sizeof name.tail);
     return name;
 }
 
@@ -50,7 +57,7 @@ const std::vector<NamedKey>& namedKeys()
             Q_ASSERT(qstrlen(keyNames()[i].name) <= LongestName);
             sorted.push_back({*packed(keyNames()[i].name), int(i)});
         }
-        std::ranges::sort(sorted, {}, &NamedKey::name);
+        std::sort(sorted.begin(), sorted.end(), [](const NamedKey& a, const NamedKey& b) { return a.name < b.name; });
         return sorted;
     }();
     return keys;
@@ -61,8 +68,12 @@ std::optional<int> namedKey(QByteArrayView word)
     const std::optional<PackedName> name = packed(word);
     if (!name)
         return std::nullopt;
-    const auto found = std::ranges::lower_bound(namedKeys(), *name, {}, &NamedKey::name);
-    if (found == namedKeys().end() || found->name != *name)
+    const std::vector<NamedKey>& keys = namedKeys();
+    const auto found = std::lower_bound(keys.begin(), keys.end(), *name,
+                                        [](const NamedKey& key, const PackedName& wanted) {
+                                            return key.name < wanted;
+                                        });
+    if (found == keys.end() || found->name != *name)
         return std::nullopt;
     return found->position;
 }
@@ -73,33 +84,39 @@ int characterKeyId(char c)
     return int(keyNames().size()) + uchar(c);
 }
 
-KeyLookup lookUpCharacter(char c)
+KeyLookup lookUpCharacter(char c, Engine engine, bool quoted)
 {
-    if (c == ';')
+    if (c == ';' && !quoted)
         return {KeyLookup::Verdict::Semicolon};
     if (uchar(c) < 33 || uchar(c) > 126 || c == '"')
         return {KeyLookup::Verdict::Unknown};
-    if (c >= 'A' && c <= 'Z')
+    if (c == ';')
+        return {engine->writesSemicolonKeyBare ? KeyLookup::Verdict::SavedBare : KeyLookup::Verdict::Known,
+                characterKeyId(c)};
+    if (c >= 'A' && c <= 'Z') {
+        if (engine->lowersLetterKeys)
+            return {KeyLookup::Verdict::Known, characterKeyId(char(c + 0x20))};
         return {KeyLookup::Verdict::DeadLetter, characterKeyId(c)};
-    return {KeyLookup::Verdict::Stock, characterKeyId(c)};
+    }
+    return {KeyLookup::Verdict::Known, characterKeyId(c)};
 }
 
 } // namespace
 
-KeyLookup lookUpKey(QByteArrayView word, Game game)
+KeyLookup lookUpKey(QByteArrayView word, Engine engine, bool quoted)
 {
     if (word.size() == 1)
-        return lookUpCharacter(word.front());
+        return lookUpCharacter(word.front(), engine, quoted);
     const std::optional<int> position = namedKey(word);
     if (!position)
         return {KeyLookup::Verdict::Unknown};
-    const KeyName& key = keyNames()[size_t(*position)];
-    if (key.stock[size_t(game)])
-        return {KeyLookup::Verdict::Stock, *position};
-    const char* ports = key.ports[size_t(game)];
-    if (*ports == '\0')
-        return {KeyLookup::Verdict::Unknown};
-    return {KeyLookup::Verdict::PortOnly, *position, ports};
+    const quint16 engines = keyNames()[size_t(*position)].engines;
+    if (engines & engine.bit())
+        return {KeyLookup::Verdict::Known, *position};
+    const quint16 ports = engines & familyEngines(engine.family());
+    if (engine.isFamily() && ports)
+        return {KeyLookup::Verdict::PortOnly, *position, ports};
+    return {KeyLookup::Verdict::Unknown, *position, engines};
 }
 
 int keyIdCount()

@@ -1,20 +1,27 @@
-#include "console/rowchecker.h"
+#include "rowchecker.h"
 
-#include "console/keynames.h"
+#include "keynames.h"
 
 #include <cstring>
 
 namespace console {
 namespace {
 
-Finding about(Rule rule, const Word& word)
+// The quick look at a row needs no engine's own reading.
+constexpr Syntax StockSyntax{};
+
+// No engine limits a word or a command to fewer bytes than this.
+constexpr qsizetype ShortestLimit = 127;
+
+Finding about(Rule rule, const Word& word, qint32 number = 0)
 {
-    return {rule, word.column, word.textStart(), word.length};
+    return {rule, word.column, word.textStart(), word.length, number};
 }
 
+// Whether a closed quoted word runs straight into more text, not into a blank or a comment.
 bool quoteEndsEarly(QByteArrayView row, const Word& word, qint32 codeEnd)
 {
-    if (!word.quoted || !word.closed || word.end() >= codeEnd)
+    if (word.end() >= codeEnd)
         return false;
     const qsizetype next = word.end();
     const bool commentFollows = row[next] == '/' && next + 1 < codeEnd && row[next + 1] == '/';
@@ -34,7 +41,7 @@ bool holdsHighQuoteOrSemicolon(QByteArrayView row)
         if ((word & tops) | anyZeroByte(word ^ (ones * '"')) | anyZeroByte(word ^ (ones * ';')))
             return true;
     }
-    return firstOf(row.data(), i, row.size(), HighByte | Quote | Semicolon) < row.size();
+    return StockSyntax.firstOf(row.data(), i, row.size(), HighByte | Quote | Semicolon) < row.size();
 }
 
 // Whether no rule can fault the row and it binds nothing, told from one look at its bytes,
@@ -43,17 +50,85 @@ bool holdsHighQuoteOrSemicolon(QByteArrayView row)
 // inside it is walked).
 bool plainlyClean(QByteArrayView row)
 {
-    if (row.size() > limits::Quake2Token)
+    if (row.size() > ShortestLimit)
         return false;
     if (holdsHighQuoteOrSemicolon(row))
         return false;
-    const qsizetype start = firstNotOf(row.data(), 0, row.size(), Blank);
-    const qsizetype end = firstOf(row.data(), start, row.size(), Blank);
+    const qsizetype start = StockSyntax.firstNotOf(row.data(), 0, row.size(), Blank);
+    const qsizetype end = StockSyntax.firstOf(row.data(), start, row.size(), Blank);
     const Word first{qint32(start), qint32(end - start), false, true};
     return commandNameOf(std::span(&first, 1), row) == CommandName::Other;
 }
 
+template <typename Int>
+quint64 load(const char* bytes)
+{
+    Int value;
+    std::memcpy(&value, bytes, sizeof value);
+    return value;
+}
+
+// Eight bytes a step and no call, as most rows of a script may be binds: a short text is
+// read as two overlapping pieces instead of byte by byte.
+quint32 hashOf(QByteArrayView text)
+{
+    constexpr quint64 Odd = 0x9E3779B97F4A7C15;
+    const char* const bytes = text.data();
+    const qsizetype size = text.size();
+    quint64 hash = quint64(size) * Odd;
+    const auto mix = [&hash](quint64 piece) {
+        hash = (hash ^ piece) * Odd;
+        hash ^= hash >> 29;
+    };
+    if (size >= 8) {
+        for (qsizetype i = 0; i + 8 < size; i += 8)
+            mix(load<quint64>(bytes + i));
+        mix(load<quint64>(bytes + size - 8));
+    } else if (size >= 4) {
+        mix(load<quint32>(bytes) << 32 | load<quint32>(bytes + size - 4));
+    } else if (size > 0) {
+        mix(quint64(uchar(bytes[0])) << 16 | quint64(uchar(bytes[size / 2])) << 8 | uchar(bytes[size - 1]));
+    }
+    return quint32(hash >> 32);
+}
+
+quint8 setCommandOf(CommandName name)
+{
+    switch (name) {
+    case CommandName::Set:
+        return SetCommand::Set;
+    case CommandName::Seta:
+        return SetCommand::Seta;
+    case CommandName::SetTp:
+        return SetCommand::SetTp;
+    case CommandName::SetCalc:
+        return SetCommand::SetCalc;
+    default:
+        return 0;
+    }
+}
+
+// The engines that have one of the set commands.
+quint16 enginesWith(quint8 setCommand)
+{
+    quint16 engines = 0;
+    for (const Engine engine : Engine::all())
+        if (engine->setCommands & setCommand)
+            engines |= engine.bit();
+    return engines;
+}
+
 } // namespace
+
+RowChecker::RowChecker(Engine engine)
+    : m_engine(engine), m_profile(&engine.profile()), m_syntax(Syntax::of(*m_profile)), m_walker(m_syntax)
+{
+}
+
+void RowChecker::setEngine(Engine engine)
+{
+    *this = RowChecker(engine);
+}
 
 void RowChecker::check(QByteArrayView row)
 {
@@ -77,8 +152,13 @@ void RowChecker::checkCommand(const CommandView& view)
             checkAliasName(view.words[1]);
         break;
     case CommandName::Set:
-        if (m_game == Game::Quake)
-            m_findings.push_back(about(Rule::SetInQuake, view.words.front()));
+    case CommandName::Seta:
+    case CommandName::SetTp:
+    case CommandName::SetCalc:
+        checkSetCommand(view.words.front(), setCommandOf(view.name));
+        break;
+    case CommandName::CommandLine:
+        m_findings.push_back(about(Rule::CommandLineSyntax, view.words.front()));
         break;
     case CommandName::Other:
         break;
@@ -90,22 +170,29 @@ void RowChecker::checkLine(const CommandView& view)
 {
     const Command& command = *view.command;
     const qint32 length = command.end - command.begin;
-    if (length >= limits::Line)
+    if (length >= m_profile->lineLimit)
         m_findings.push_back({Rule::LongLine, command.begin, command.begin, 0, length});
     if (command.firstHighByte >= 0)
         m_findings.push_back({Rule::UnquotedHighByte, command.firstHighByte});
-    for (const Word& word : view.words)
-        checkWord(view.row, word, command.codeEnd);
+    // "; text" at the start of a row: no comment, but an empty command and then the words.
+    if (command.begin == 0 && view.words.empty() && command.endsAtSemicolon && command.codeEnd == command.end
+        && m_syntax.firstNotOf(view.row.data(), command.end + 1, view.row.size(), Blank) < view.row.size())
+        m_findings.push_back({Rule::SemicolonComment, command.end});
+    for (const Word& word : view.words) {
+        // Most words are bare: only a quoted one is looked at more closely.
+        if (word.quoted)
+            checkQuotes(view.row, word, command.codeEnd);
+        if (word.length > m_profile->tokenLimit)
+            m_findings.push_back({Rule::LongToken, word.column, word.textStart(), 0, word.length});
+    }
 }
 
-void RowChecker::checkWord(QByteArrayView row, const Word& word, qint32 codeEnd)
+void RowChecker::checkQuotes(QByteArrayView row, const Word& word, qint32 codeEnd)
 {
-    if (word.quoted && !word.closed)
+    if (!word.closed)
         m_findings.push_back(about(Rule::UnterminatedQuote, word));
     else if (quoteEndsEarly(row, word, codeEnd))
         m_findings.push_back({Rule::BrokenQuote, word.end() - 1});
-    if (m_game == Game::Quake2 && word.length > limits::Quake2Token)
-        m_findings.push_back({Rule::LongToken, word.column, word.textStart(), 0, word.length});
 }
 
 void RowChecker::checkKey(const CommandView& view, bool binds)
@@ -117,12 +204,12 @@ void RowChecker::checkKey(const CommandView& view, bool binds)
         return;
     }
     const Word& key = view.words[1];
-    const KeyLookup lookup = lookUpKey(key.text(view.row), m_game);
+    const KeyLookup lookup = lookUpKey(key.text(view.row), m_engine, key.quoted);
     switch (lookup.verdict) {
-    case KeyLookup::Verdict::Stock:
+    case KeyLookup::Verdict::Known:
         break;
     case KeyLookup::Verdict::PortOnly:
-        m_findings.push_back(about(Rule::PortKey, key));
+        m_findings.push_back(about(Rule::PortKey, key, lookup.engines));
         break;
     case KeyLookup::Verdict::DeadLetter:
         m_findings.push_back(about(Rule::DeadKey, key));
@@ -130,18 +217,53 @@ void RowChecker::checkKey(const CommandView& view, bool binds)
     case KeyLookup::Verdict::Semicolon:
         m_findings.push_back(about(Rule::SemicolonKey, key));
         break;
+    case KeyLookup::Verdict::SavedBare:
+        m_findings.push_back(about(Rule::SavedSemicolonKey, key));
+        break;
     case KeyLookup::Verdict::Unknown:
-        m_findings.push_back(about(Rule::UnknownKey, key));
+        m_findings.push_back(about(Rule::UnknownKey, key, lookup.engines));
         break;
     }
-    if (binds && view.depth == 0 && view.words.size() > 2 && lookup.keyId >= 0)
-        m_bindings.push_back({lookup.keyId, key.column, key.textStart(), key.length});
+    // Words right after the closing quote are a broken quote's.
+    if (binds && view.words.size() > 3 && view.words[2].quoted && view.words[3].column > view.words[2].end())
+        m_findings.push_back(about(Rule::TrailingWords, view.words[3]));
+    // A key the engine refuses is bound by neither line.
+    if (binds && view.depth == 0 && view.words.size() > 2 && lookup.keyId >= 0
+        && lookup.verdict != KeyLookup::Verdict::Unknown)
+        m_bindings.push_back(
+            {lookup.keyId, key.column, key.textStart(), key.length, commandHash(view.words.subspan(2), view.row)});
+}
+
+// A stock engine without the command answers "Unknown command"; a family's ports that have
+// it make it a note.
+void RowChecker::checkSetCommand(const Word& name, quint8 command)
+{
+    if (m_profile->setCommands & command)
+        return;
+    const quint16 ports = enginesWith(command) & familyEngines(m_engine.family());
+    if (m_engine.isFamily() && ports)
+        m_findings.push_back(about(Rule::PortCommand, name, ports));
+    else
+        m_findings.push_back(about(Rule::SetInQuake, name));
 }
 
 void RowChecker::checkAliasName(const Word& name)
 {
-    if (name.length >= limits::AliasName)
+    if (name.length >= m_profile->aliasNameLimit)
         m_findings.push_back(about(Rule::LongAliasName, name));
+}
+
+// The command text of a bind as the engine stores it: a quoted word's text, or the words
+// joined with single spaces.
+quint32 RowChecker::commandHash(std::span<const Word> words, QByteArrayView row)
+{
+    if (words.size() == 1)
+        return hashOf(words.front().text(row));
+    m_joined.clear();
+    for (const Word& word : words)
+        m_joined.append(word.text(row)).append(' ');
+    m_joined.chop(1);
+    return hashOf(m_joined);
 }
 
 } // namespace console

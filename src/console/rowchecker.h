@@ -1,7 +1,7 @@
 #pragma once
 
-#include "console/commandwalker.h"
-#include "console/diagnostic.h"
+#include "commandwalker.h"
+#include "diagnostic.h"
 
 #include <vector>
 
@@ -14,6 +14,7 @@ struct Binding
     qint32 column;    // of the key word
     qint32 textStart; // of the key's text
     qint32 length;
+    quint32 command; // a hash of the command text, to tell a binding repeated from one replaced
 };
 
 // The rules that one row decides on its own; a key bound again further down and the size
@@ -22,10 +23,10 @@ struct Binding
 class RowChecker
 {
 public:
-    explicit RowChecker(Game game = Game::Quake) : m_game(game) {}
+    explicit RowChecker(Engine engine = Game::Quake);
 
-    Game game() const { return m_game; }
-    void setGame(Game game) { m_game = game; }
+    Engine engine() const { return m_engine; }
+    void setEngine(Engine engine);
 
     void check(QByteArrayView row);
     const std::vector<Finding>& findings() const { return m_findings; }
@@ -34,12 +35,17 @@ public:
 private:
     void checkCommand(const CommandView& view);
     void checkLine(const CommandView& view);
-    void checkWord(QByteArrayView row, const Word& word, qint32 codeEnd);
+    void checkQuotes(QByteArrayView row, const Word& word, qint32 codeEnd);
     void checkKey(const CommandView& view, bool binds);
+    void checkSetCommand(const Word& name, quint8 command);
     void checkAliasName(const Word& name);
+    quint32 commandHash(std::span<const Word> words, QByteArrayView row);
 
-    Game m_game;
+    Engine m_engine;
+    const EngineProfile* m_profile; // m_engine's, looked up once: every row reads it
+    Syntax m_syntax;
     CommandWalker m_walker;
+    QByteArray m_joined; // a bind's command words, joined
     std::vector<Finding> m_findings;
     std::vector<Binding> m_bindings;
 };

@@ -1,6 +1,6 @@
-#include "console/scriptdiagnostics.h"
+#include "scriptdiagnostics.h"
 
-#include "console/keynames.h"
+#include "keynames.h"
 
 #include <algorithm>
 #include <thread>
@@ -11,10 +11,7 @@ namespace {
 template <typename Entry>
 qint32 rowOf(const Entry& entry)
 {
-    if constexpr (std::is_integral_v<Entry>)
-        return entry;
-    else
-        return entry.row;
+    return entry.row;
 }
 
 // The first entry for row or a later one; entries are sorted by row.
@@ -43,12 +40,8 @@ void eraseRows(std::vector<Entry>& entries, qsizetype first, qsizetype count)
 template <typename Entry>
 void shiftEntries(std::vector<Entry>& entries, qsizetype from, qsizetype delta)
 {
-    for (auto entry = firstAtOrAfter(entries, from); entry != entries.end(); ++entry) {
-        if constexpr (std::is_integral_v<Entry>)
-            *entry += qint32(delta);
-        else
-            entry->row += qint32(delta);
-    }
+    for (auto entry = firstAtOrAfter(entries, from); entry != entries.end(); ++entry)
+        entry->row += qint32(delta);
 }
 
 // Fewer rows than this on a thread cost more to hand over than they take to check.
@@ -60,9 +53,11 @@ qsizetype stretchCount(qsizetype rows)
     return std::clamp<qsizetype>(rows / RowsPerThread, 1, cores);
 }
 
-Finding reboundFinding(const Binding& binding, qint32 laterRow)
+template <typename KeyRow>
+Finding reboundFinding(const Binding& binding, const KeyRow& later)
 {
-    return {Rule::ReboundKey, binding.column, binding.textStart, binding.length, laterRow};
+    const Rule rule = later.command == binding.command ? Rule::RepeatedBinding : Rule::ReboundKey;
+    return {rule, binding.column, binding.textStart, binding.length, later.row};
 }
 
 template <typename Entry>
@@ -76,20 +71,25 @@ void appendAll(std::vector<Entry>& to, std::vector<Entry>&& from)
 
 } // namespace
 
-ScriptDiagnostics::ScriptDiagnostics(RowReader rows, Game game)
-    : m_rows(std::move(rows)), m_game(game), m_checker(game), m_bindingRows(size_t(keyIdCount()))
+ScriptDiagnostics::ScriptDiagnostics(RowReader rows, Engine engine)
+    : m_rows(std::move(rows)), m_engine(engine), m_checker(engine), m_bindingRows(size_t(keyIdCount()))
 {
 }
 
-void ScriptDiagnostics::setGame(Game game)
+void ScriptDiagnostics::setEngine(Engine engine)
 {
-    reset(m_rowCount, game);
+    reset(m_rowCount, engine);
 }
 
-void ScriptDiagnostics::reset(qsizetype rowCount, Game game)
+void ScriptDiagnostics::setFile(qint64 size, bool endsWithLineEnd)
 {
-    m_game = game;
-    m_checker.setGame(game);
+    m_file = SavedFile{size, endsWithLineEnd};
+}
+
+void ScriptDiagnostics::reset(qsizetype rowCount, Engine engine)
+{
+    m_engine = engine;
+    m_checker.setEngine(engine);
     reset(rowCount);
 }
 
@@ -98,7 +98,7 @@ void ScriptDiagnostics::reset(qsizetype rowCount)
     m_findings.clear();
     m_totals = {};
     m_bindings.clear();
-    for (std::vector<qint32>& rows : m_bindingRows)
+    for (std::vector<KeyRow>& rows : m_bindingRows)
         rows.clear();
     m_rowCount = rowCount;
     checkRows(0, rowCount);
@@ -155,7 +155,7 @@ void ScriptDiagnostics::checkRows(qsizetype first, qsizetype count)
     std::vector<std::thread> helpers;
     for (qsizetype i = 1; i < stretches; ++i)
         helpers.emplace_back([&, i] {
-            RowChecker checker(m_game);
+            RowChecker checker(m_engine);
             batches[size_t(i)] = checkBatch(m_rows, stretchStart(i), stretchStart(i + 1) - stretchStart(i), checker);
         });
     batches.front() = checkBatch(m_rows, first, stretchStart(1) - first, m_checker);
@@ -174,11 +174,11 @@ void ScriptDiagnostics::adopt(std::span<Batch> batches, qsizetype first)
         for (const RowFinding& entry : batch.findings)
             ++m_totals[size_t(severityOf(entry.finding.rule))];
         for (const BoundKey& entry : batch.bindings) {
-            std::vector<qint32>& rows = m_bindingRows[size_t(entry.binding.keyId)];
+            std::vector<KeyRow>& rows = m_bindingRows[size_t(entry.binding.keyId)];
             qsizetype& before = keyRowsBefore[size_t(entry.binding.keyId)];
             if (before < 0)
                 before = qsizetype(rows.size());
-            rows.push_back(entry.row);
+            rows.push_back({entry.row, entry.binding.command});
         }
         appendAll(m_findings, std::move(batch.findings));
         appendAll(m_bindings, std::move(batch.bindings));
@@ -206,37 +206,47 @@ void ScriptDiagnostics::shiftRows(qsizetype from, qsizetype delta)
 {
     shiftEntries(m_findings, from, delta);
     shiftEntries(m_bindings, from, delta);
-    for (std::vector<qint32>& rows : m_bindingRows)
+    for (std::vector<KeyRow>& rows : m_bindingRows)
         shiftEntries(rows, from, delta);
 }
 
-// A saved file ends every row with CR LF; past 4,096 rows it is over the buffer whatever
-// the rows hold.
+// A file the editor saves ends every row with CR LF; past a row for every two bytes of the
+// buffer it is over the buffer whatever the rows hold.
 bool ScriptDiagnostics::exceedsCommandBuffer() const
 {
-    if (m_rowCount * 2 > limits::CommandBuffer)
+    const qint64 limit = m_engine->commandBuffer;
+    if (m_file)
+        return m_file->size > limit;
+    if (m_rowCount * 2 > limit)
         return true;
     qint64 size = 0;
     for (qsizetype row = 0; row < m_rowCount; ++row)
         size += m_rows(row).size() + 2;
-    return size > limits::CommandBuffer;
+    return size > limit;
 }
 
-qsizetype ScriptDiagnostics::reboundCount() const
+bool ScriptDiagnostics::lacksFinalLineEnd() const
+{
+    return m_file && m_rowCount > 0 && !m_file->endsWithLineEnd && !m_engine->addsFinalNewline;
+}
+
+// A key bound again to the same command is a note, to another a warning.
+qsizetype ScriptDiagnostics::reboundCount(Severity severity) const
 {
     qsizetype count = 0;
-    for (const std::vector<qint32>& rows : m_bindingRows)
-        count += std::max<qsizetype>(qsizetype(rows.size()) - 1, 0);
+    for (const std::vector<KeyRow>& rows : m_bindingRows)
+        for (size_t i = 1; i < rows.size(); ++i)
+            count += (rows[i].command == rows[i - 1].command) == (severity == Severity::Note);
     return count;
 }
 
 qsizetype ScriptDiagnostics::count(Severity severity) const
 {
     qsizetype total = m_totals[size_t(severity)];
-    if (severity == Severity::Warning)
-        total += reboundCount();
-    if (severity == Severity::Note && exceedsCommandBuffer())
-        ++total;
+    if (severity != Severity::Error)
+        total += reboundCount(severity);
+    if (severity == Severity::Note)
+        total += qsizetype(exceedsCommandBuffer()) + qsizetype(lacksFinalLineEnd());
     return total;
 }
 
@@ -245,6 +255,8 @@ void ScriptDiagnostics::finishRow(qsizetype row, std::vector<Finding>& findings)
 {
     if (row == 0 && exceedsCommandBuffer())
         findings.push_back({Rule::LargeFile, 0});
+    if (row == m_rowCount - 1 && lacksFinalLineEnd())
+        findings.push_back({Rule::NoFinalNewline, qint32(bytesOf(row).size())});
     std::stable_sort(findings.begin(), findings.end(),
                      [](const Finding& a, const Finding& b) { return a.column < b.column; });
 }
@@ -256,7 +268,7 @@ void ScriptDiagnostics::findingsOf(qsizetype row, std::vector<Finding>& findings
         findings.push_back(entry->finding);
     const auto bound = firstAtOrAfter(m_bindings, row);
     for (auto entry = bound; entry != m_bindings.end() && entry->row == row; ++entry) {
-        const std::vector<qint32>& rows = m_bindingRows[size_t(entry->binding.keyId)];
+        const std::vector<KeyRow>& rows = m_bindingRows[size_t(entry->binding.keyId)];
         // The n-th bind of a key in this row is the n-th entry of this row.
         const auto earlierInRow = std::count_if(bound, entry, [&](const BoundKey& other) {
             return other.binding.keyId == entry->binding.keyId;
@@ -276,7 +288,7 @@ QList<Diagnostic> ScriptDiagnostics::diagnostics(qsizetype row) const
     QList<Diagnostic> diagnostics;
     diagnostics.reserve(qsizetype(findings.size()));
     for (const Finding& finding : findings)
-        diagnostics.append({finding.rule, row, finding.column, describe(finding, bytes, m_game)});
+        diagnostics.append({finding.rule, row, finding.column, describe(finding, bytes, m_engine)});
     return diagnostics;
 }
 
@@ -289,7 +301,9 @@ void ScriptDiagnostics::forEachProblemRow(const ProblemVisitor& visit) const
     auto found = m_findings.begin();
     auto bound = m_bindings.begin();
     const qsizetype none = m_rowCount;
-    qsizetype row = exceedsCommandBuffer() ? 0 : none;
+    // The findings about the whole file sit on its first and its last row.
+    const qsizetype lastRow = lacksFinalLineEnd() ? m_rowCount - 1 : none;
+    qsizetype row = exceedsCommandBuffer() ? 0 : lastRow;
     for (;;) {
         row = std::min({row, found != m_findings.end() ? qsizetype(found->row) : none,
                         bound != m_bindings.end() ? qsizetype(bound->row) : none});
@@ -299,7 +313,7 @@ void ScriptDiagnostics::forEachProblemRow(const ProblemVisitor& visit) const
         for (; found != m_findings.end() && found->row == row; ++found)
             findings.push_back(found->finding);
         for (; bound != m_bindings.end() && bound->row == row; ++bound) {
-            const std::vector<qint32>& rows = m_bindingRows[size_t(bound->binding.keyId)];
+            const std::vector<KeyRow>& rows = m_bindingRows[size_t(bound->binding.keyId)];
             const size_t later = ++nextOfKey[size_t(bound->binding.keyId)];
             if (later < rows.size())
                 findings.push_back(reboundFinding(bound->binding, rows[later]));
@@ -307,7 +321,7 @@ void ScriptDiagnostics::forEachProblemRow(const ProblemVisitor& visit) const
         finishRow(row, findings);
         if (!findings.empty())
             visit(row, bytesOf(row), findings);
-        row = none;
+        row = row < lastRow ? lastRow : none;
     }
 }
 
@@ -327,14 +341,16 @@ std::optional<qsizetype> ScriptDiagnostics::firstProblemAfter(qsizetype row) con
     const auto entry = firstAtOrAfter(m_findings, row + 1);
     if (entry != m_findings.end())
         best = entry->row;
-    for (const std::vector<qint32>& rows : m_bindingRows) {
+    for (const std::vector<KeyRow>& rows : m_bindingRows) {
         // Every entry but the last is a rebound key.
         const auto later = firstAtOrAfter(rows, row + 1);
         if (later != rows.end() && later + 1 != rows.end())
-            best = std::min<qsizetype>(best, *later);
+            best = std::min<qsizetype>(best, later->row);
     }
     if (row < 0 && exceedsCommandBuffer())
         best = 0;
+    if (row < m_rowCount - 1 && lacksFinalLineEnd())
+        best = std::min(best, m_rowCount - 1);
     return best < m_rowCount ? std::optional(best) : std::nullopt;
 }
 
@@ -344,15 +360,17 @@ std::optional<qsizetype> ScriptDiagnostics::lastProblemBefore(qsizetype row) con
     const auto entry = firstAtOrAfter(m_findings, row);
     if (entry != m_findings.begin())
         best = std::prev(entry)->row;
-    for (const std::vector<qint32>& rows : m_bindingRows) {
+    for (const std::vector<KeyRow>& rows : m_bindingRows) {
         const qsizetype earlier = std::min<qsizetype>(firstAtOrAfter(rows, row) - rows.begin(),
                                                       qsizetype(rows.size()) - 1)
                                 - 1;
         if (earlier >= 0)
-            best = std::max<qsizetype>(best, rows[size_t(earlier)]);
+            best = std::max<qsizetype>(best, rows[size_t(earlier)].row);
     }
     if (row > 0 && exceedsCommandBuffer())
         best = std::max<qsizetype>(best, 0);
+    if (row > m_rowCount - 1 && lacksFinalLineEnd())
+        best = std::max(best, m_rowCount - 1);
     return best >= 0 ? std::optional(best) : std::nullopt;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "console/diagnostic.h"
-#include "console/gamecommands.h"
-#include "console/rowchecker.h"
+#include "diagnostic.h"
+#include "gamecommands.h"
+#include "rowchecker.h"
 
 #include <QList>
 #include <functional>
@@ -21,15 +21,19 @@ namespace console {
 class ScriptDiagnostics
 {
 public:
-    // A full check (reset, setGame) of a long script reads rows from several threads at
+    // A full check (reset, setEngine) of a long script reads rows from several threads at
     // once, so rows must only read.
-    ScriptDiagnostics(RowReader rows, Game game);
+    ScriptDiagnostics(RowReader rows, Engine engine);
 
-    Game game() const { return m_game; }
-    void setGame(Game game); // checks every row again
+    Engine engine() const { return m_engine; }
+    void setEngine(Engine engine); // checks every row again
+
+    // The file the rows were read from, when they are not to be judged as the editor saves
+    // them (every row ending in CR LF): its size, and whether its last byte ends a line.
+    void setFile(qint64 size, bool endsWithLineEnd);
 
     void reset(qsizetype rowCount);
-    void reset(qsizetype rowCount, Game game);
+    void reset(qsizetype rowCount, Engine engine);
     void rowsInserted(qsizetype first, qsizetype count);
     void rowsRemoved(qsizetype first, qsizetype count);
     void rowChanged(qsizetype row);
@@ -63,6 +67,17 @@ private:
         qint32 row;
         Binding binding;
     };
+    // A row that binds a key, among the rows binding the same key.
+    struct KeyRow
+    {
+        qint32 row;
+        quint32 command; // Binding::command
+    };
+    struct SavedFile
+    {
+        qint64 size;
+        bool endsWithLineEnd;
+    };
     // What checking a stretch of rows found, sorted by row.
     struct Batch
     {
@@ -77,21 +92,23 @@ private:
     void forgetRows(qsizetype first, qsizetype count);
     void shiftRows(qsizetype from, qsizetype delta);
     bool exceedsCommandBuffer() const;
-    qsizetype reboundCount() const;
+    bool lacksFinalLineEnd() const;
+    qsizetype reboundCount(Severity severity) const;
     void findingsOf(qsizetype row, std::vector<Finding>& findings) const;
     void finishRow(qsizetype row, std::vector<Finding>& findings) const;
     std::optional<qsizetype> firstProblemAfter(qsizetype row) const;
     std::optional<qsizetype> lastProblemBefore(qsizetype row) const;
 
     RowReader m_rows;
-    Game m_game;
+    Engine m_engine;
+    std::optional<SavedFile> m_file;
     RowChecker m_checker;
     mutable QByteArray m_scratch;
     qsizetype m_rowCount = 0;
     std::vector<RowFinding> m_findings; // but the rebound keys and the large file
     std::array<qint64, SeverityCount> m_totals{};
     std::vector<BoundKey> m_bindings;
-    std::vector<std::vector<qint32>> m_bindingRows; // by key identity
+    std::vector<std::vector<KeyRow>> m_bindingRows; // by key identity
 };
 
 } // namespace console

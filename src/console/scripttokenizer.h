@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine.h"
+
 #include <QAnyStringView>
 #include <QByteArray>
 #include <QByteArrayView>
@@ -9,49 +11,66 @@
 
 // How the engines cut a console line into commands and words. A line splits into commands
 // at every ";" outside double quotes; a command splits into words at white space, which
-// outside quotes is every byte up to 32 and every byte from 128 up (the engines compare a
-// signed char with ' '). Double quotes group a word and have no escape: the next quote ends
-// it, and an unclosed one runs to the end of the command. "//" at the start of a word
-// comments out the rest of the command, but not what follows its ";". Columns count bytes
-// from 0 from the start of the row.
+// outside quotes is every byte up to 32 and, in most engines, every byte from 128 up (they
+// compare a signed char with ' '). Double quotes group a word and have no escape: the next
+// quote ends it, and an unclosed one runs to the end of the command. "//" at the start of a
+// word comments out the rest of the command, and in some engines the rest of the line, ";"
+// and all. Columns count bytes from 0 from the start of the row.
 namespace console {
 
 // What each byte is to the tokenizer, classified once so that a scan tests one table entry
 // per byte.
-enum ByteClass : uchar { Blank = 1, HighByte = 2, Quote = 4, Semicolon = 8 };
+enum ByteClass : uchar { Blank = 1, HighByte = 2, Quote = 4, Semicolon = 8, Slash = 16 };
 
-inline constexpr std::array<uchar, 256> ByteClasses = [] {
-    std::array<uchar, 256> classes{};
-    for (int c = 0; c < 256; ++c)
-        classes[size_t(c)] = uchar((c <= ' ' || c >= 128 ? Blank : 0) | (c >= 128 ? HighByte : 0)
-                                   | (c == '"' ? Quote : 0) | (c == ';' ? Semicolon : 0));
-    return classes;
-}();
+using ByteClassTable = std::array<uchar, 256>;
 
-inline uchar classOf(char c)
+constexpr ByteClassTable byteClasses(bool highBytesAreText)
 {
-    return ByteClasses[uchar(c)];
+    ByteClassTable classes{};
+    for (int c = 0; c < 256; ++c) {
+        const bool high = c >= 128 && !highBytesAreText;
+        classes[size_t(c)] = uchar((c <= ' ' || high ? Blank : 0) | (high ? HighByte : 0) | (c == '"' ? Quote : 0)
+                                   | (c == ';' ? Semicolon : 0) | (c == '/' ? Slash : 0));
+    }
+    return classes;
 }
 
+inline constexpr ByteClassTable StockByteClasses = byteClasses(false);
+inline constexpr ByteClassTable TextHighByteClasses = byteClasses(true);
+
+// Blank as most engines read it.
 inline bool isBlank(uchar c)
 {
-    return ByteClasses[c] & Blank;
+    return StockByteClasses[c] & Blank;
 }
 
-// The first position from `from` on, before end, whose byte is (is not) of one of the
-// classes, or end.
-inline qsizetype firstOf(const char* data, qsizetype from, qsizetype end, uchar classes)
+// How one engine reads a line.
+struct Syntax
 {
-    while (from < end && !(classOf(data[from]) & classes))
-        ++from;
-    return from;
-}
-inline qsizetype firstNotOf(const char* data, qsizetype from, qsizetype end, uchar classes)
-{
-    while (from < end && (classOf(data[from]) & classes))
-        ++from;
-    return from;
-}
+    ByteClassTable classes = StockByteClasses; // a copy: one load a byte, not two
+    // Outside quotes, what may end a command (a "/" too where "//" hides the rest of the
+    // line) and what ends a bare word; worked out once, not for every command.
+    uchar commandStops = Quote | Semicolon;
+    uchar wordEnds = Blank;
+
+    static Syntax of(const EngineProfile& engine);
+
+    uchar classOf(char c) const { return classes[uchar(c)]; }
+    // The first position from `from` on, before end, whose byte is (is not) of one of the
+    // classes, or end.
+    qsizetype firstOf(const char* data, qsizetype from, qsizetype end, uchar wanted) const
+    {
+        while (from < end && !(classOf(data[from]) & wanted))
+            ++from;
+        return from;
+    }
+    qsizetype firstNotOf(const char* data, qsizetype from, qsizetype end, uchar wanted) const
+    {
+        while (from < end && (classOf(data[from]) & wanted))
+            ++from;
+        return from;
+    }
+};
 
 struct Word
 {
@@ -72,7 +91,7 @@ struct Command
     qint32 codeEnd; // where a "//" comment starts, or end
     qint32 firstWord;
     qint32 wordCount;
-    qint32 firstHighByte; // the first byte from 128 up outside quotes and comments, or -1
+    qint32 firstHighByte; // the first byte from 128 up read as a blank, outside quotes and comments, or -1
     bool endsAtSemicolon;
 };
 
@@ -89,10 +108,10 @@ struct TokenizedRow
 };
 
 // Tokenizes row[begin, end) into out, replacing what it held.
-void tokenize(QByteArrayView row, qsizetype begin, qsizetype end, TokenizedRow& out);
-inline void tokenize(QByteArrayView row, TokenizedRow& out)
+void tokenize(QByteArrayView row, qsizetype begin, qsizetype end, const Syntax& syntax, TokenizedRow& out);
+inline void tokenize(QByteArrayView row, const Syntax& syntax, TokenizedRow& out)
 {
-    tokenize(row, 0, row.size(), out);
+    tokenize(row, 0, row.size(), syntax, out);
 }
 
 // The row as Latin-1 bytes: a view of the row itself when it is Latin-1, otherwise its
@@ -105,11 +124,11 @@ inline bool isCommandName(QByteArrayView word, QByteArrayView lowerCaseName)
 {
     if (word.size() != lowerCaseName.size())
         return false;
-    // Setting bit 5 turns an upper-case letter into its lower case, and only letters can then
-    // match the letters of a command name.
-    for (qsizetype i = 0; i < word.size(); ++i)
-        if ((word[i] | 0x20) != lowerCaseName[i])
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        const char c = word[i], lower = lowerCaseName[i];
+        if (c != lower && !(lower >= 'a' && lower <= 'z' && c == lower - 0x20))
             return false;
+    }
     return true;
 }
 

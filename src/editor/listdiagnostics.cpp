@@ -12,8 +12,8 @@ QString counted(qsizetype count, const char* singular)
 
 } // namespace
 
-ListDiagnostics::ListDiagnostics(BindingList& rows, console::Game game, QObject* parent)
-    : QObject(parent), m_rows(rows), m_diagnostics([&rows](qsizetype row) { return rows.lines().at(row); }, game)
+ListDiagnostics::ListDiagnostics(BindingList& rows, console::Engine engine, QObject* parent)
+    : QObject(parent), m_rows(rows), m_diagnostics([&rows](qsizetype row) { return rows.lines().at(row); }, engine)
 {
     m_diagnostics.reset(rows.count());
     // The list says what changed after it changed; only a changed text is checked again.
@@ -34,7 +34,7 @@ ListDiagnostics::ListDiagnostics(BindingList& rows, console::Game game, QObject*
                 updated();
             });
     connect(&rows, &QAbstractItemModel::modelReset, this, [this] {
-        m_diagnostics.reset(m_rows.count(), std::exchange(m_nextGame, std::nullopt).value_or(m_diagnostics.game()));
+        m_diagnostics.reset(m_rows.count(), std::exchange(m_nextEngine, std::nullopt).value_or(m_diagnostics.engine()));
         updated();
     });
     m_rows.setAnnotations(this);
@@ -45,11 +45,11 @@ ListDiagnostics::~ListDiagnostics()
     m_rows.setAnnotations(nullptr);
 }
 
-void ListDiagnostics::setGame(console::Game game)
+void ListDiagnostics::setEngine(console::Engine engine)
 {
-    if (game == m_diagnostics.game())
+    if (engine == m_diagnostics.engine())
         return;
-    m_diagnostics.setGame(game);
+    m_diagnostics.setEngine(engine);
     updated();
 }
 

@@ -12,14 +12,14 @@ class ListDiagnostics final : public QObject, public RowAnnotations
     Q_OBJECT
 
 public:
-    ListDiagnostics(BindingList& rows, console::Game game, QObject* parent = nullptr);
+    ListDiagnostics(BindingList& rows, console::Engine engine, QObject* parent = nullptr);
     ~ListDiagnostics() override;
 
     const console::ScriptDiagnostics& diagnostics() const { return m_diagnostics; }
-    console::Game game() const { return m_diagnostics.game(); }
-    void setGame(console::Game game);
-    // The rows are about to be replaced: the list that comes is checked for game, once.
-    void expectGame(console::Game game) { m_nextGame = game; }
+    console::Engine engine() const { return m_diagnostics.engine(); }
+    void setEngine(console::Engine engine);
+    // The rows are about to be replaced: the list that comes is checked for engine, once.
+    void expectEngine(console::Engine engine) { m_nextEngine = engine; }
     // "2 errors, 1 warning", "1 note", or "No problems".
     QString summary() const;
 
@@ -35,5 +35,5 @@ private:
 
     BindingList& m_rows;
     console::ScriptDiagnostics m_diagnostics;
-    std::optional<console::Game> m_nextGame;
+    std::optional<console::Engine> m_nextEngine;
 };

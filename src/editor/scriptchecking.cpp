@@ -1,5 +1,6 @@
 #include "editor/scriptchecking.h"
 
+#include "catalogue/cataloguecommands.h"
 #include "catalogue/cataloguelocation.h"
 #include "editor/bindingdocument.h"
 #include "editor/listdiagnostics.h"
@@ -55,13 +56,13 @@ console::Game ScriptChecking::chosenGame()
 
 console::Game ScriptChecking::game() const
 {
-    return m_diagnostics->game();
+    return m_diagnostics->engine().family();
 }
 
 const console::GameCommands& ScriptChecking::commands()
 {
     if (!m_commands)
-        m_commands = console::GameCommands::fromCatalogueFile(CatalogueLocation::standard().readPath());
+        m_commands = cataloguecommands::readFile(CatalogueLocation::standard().readPath());
     return *m_commands;
 }
 
@@ -75,7 +76,7 @@ const CommandSummaries& ScriptChecking::summaries()
 void ScriptChecking::checkFor(console::Game game)
 {
     m_actions[actionOf(game)]->setChecked(true);
-    m_diagnostics->setGame(game);
+    m_diagnostics->setEngine(game);
 }
 
 // The user's word overrides any guess, and is kept for the lists to come.
@@ -91,7 +92,7 @@ void ScriptChecking::guessFromFile(const LineStore& lines)
     const console::Game game = console::guessGame(
         commands(), lines.size(), [&lines](qsizetype row) { return lines.at(row); }, chosenGame());
     m_actions[actionOf(game)]->setChecked(true);
-    m_diagnostics->expectGame(game);
+    m_diagnostics->expectEngine(game);
 }
 
 void ScriptChecking::goToProblem(bool forward)

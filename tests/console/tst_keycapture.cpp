@@ -5,7 +5,7 @@
 using namespace console;
 using Outcome = CapturedKey::Outcome;
 
-Q_DECLARE_METATYPE(console::Game)
+Q_DECLARE_METATYPE(console::Engine)
 
 // "NAME", "NAME (ports)", or what else the capture came to, for one comparison per row.
 static QString shown(const CapturedKey& key)
@@ -13,8 +13,9 @@ static QString shown(const CapturedKey& key)
     static const char* const Others[] = {"", "<cancelled>", "<console key>", "<unnamed>"};
     if (key.outcome != Outcome::Named)
         return QString::fromLatin1(Others[int(key.outcome)]);
-    return *key.ports ? QStringLiteral("%1 (%2)").arg(QLatin1StringView(key.name), QLatin1StringView(key.ports))
-                      : QString::fromLatin1(key.name);
+    return key.ports
+             ? QStringLiteral("%1 (%2)").arg(QLatin1StringView(key.name), QLatin1StringView(engineNames(key.ports)))
+             : QString::fromLatin1(key.name);
 }
 
 class TestKeyCapture : public QObject
@@ -44,7 +45,8 @@ private slots:
         row("F1", Qt::Key_F1, false, "F1", "F1");
         row("F12", Qt::Key_F12, false, "F12", "F12");
         row("F13 has no name", Qt::Key_F13, false, "<unnamed>", "<unnamed>");
-        row("caps lock: ports only", Qt::Key_CapsLock, false, "CAPSLOCK (Ironwail)", "CAPSLOCK (Yamagi Quake II)");
+        row("caps lock: ports only", Qt::Key_CapsLock, false, "CAPSLOCK (Ironwail, JoeQuake)",
+            "CAPSLOCK (Yamagi Quake II, Q2PRO, R1Q2)");
         row("a letter beyond ASCII has no name", Qt::Key_Adiaeresis, false, "<unnamed>", "<unnamed>");
         row("keypad 8 with Num Lock", Qt::Key_8, true, "UPARROW", "KP_UPARROW");
         row("keypad 8 without Num Lock", Qt::Key_Up, true, "UPARROW", "KP_UPARROW");
@@ -75,8 +77,8 @@ private slots:
             QTest::newRow(name) << button << QString::fromUtf8(quake) << QString::fromUtf8(quake2);
         };
         row("left", Qt::LeftButton, "MOUSE1", "MOUSE1");
-        row("back: ports only", Qt::BackButton, "MOUSE4 (QuakeSpasm, Ironwail, vkQuake, ezQuake)",
-            "MOUSE4 (Yamagi Quake II)");
+        row("back: ports only", Qt::BackButton, "MOUSE4 (QuakeSpasm, Ironwail, vkQuake, JoeQuake)",
+            "MOUSE4 (Yamagi Quake II, Q2PRO, R1Q2)");
         row("a sixth button has no name", Qt::ExtraButton3, "<unnamed>", "<unnamed>");
         row("wheel up", 0, "MWHEELUP", "MWHEELUP");
         row("wheel down", -1, "MWHEELDOWN", "MWHEELDOWN");
@@ -87,32 +89,58 @@ private slots:
         QFETCH(int, button);
         QFETCH(QString, quake);
         QFETCH(QString, quake2);
-        const auto capture = [button](Game game) {
-            return button > 0 ? captureMouseButton(Qt::MouseButton(button), game) : captureWheel(button == 0, game);
+        const auto capture = [button](Engine engine) {
+            return button > 0 ? captureMouseButton(Qt::MouseButton(button), engine) : captureWheel(button == 0, engine);
         };
         QCOMPARE(shown(capture(Game::Quake)), quake);
         QCOMPARE(shown(capture(Game::Quake2)), quake2);
+    }
+
+    // A port's own profile gives its names, and no ports to mention.
+    void namesTheKeyAsThePort_data()
+    {
+        QTest::addColumn<Engine>("engine");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("keypad");
+        QTest::addColumn<QString>("name");
+        const auto row = [](const char* engine, const char* name, int key, bool keypad, const char* shownName) {
+            QTest::addRow("%s: %s", engine, name)
+                << *Engine::fromId(QLatin1StringView(engine)) << key << keypad << QString::fromUtf8(shownName);
+        };
+        row("quakespasm", "keypad 8", Qt::Key_8, true, "KP_UPARROW");
+        row("quakespasm", "caps lock has no name", Qt::Key_CapsLock, false, "<unnamed>");
+        row("ezquake", "caps lock", Qt::Key_CapsLock, false, "CAPSLOCK");
+        row("yamagi", "double quote", Qt::Key_QuoteDbl, false, "DOUBLEQUOTE");
+    }
+
+    void namesTheKeyAsThePort()
+    {
+        QFETCH(Engine, engine);
+        QFETCH(int, key);
+        QFETCH(bool, keypad);
+        QTEST(shown(captureKey(key, keypad, engine)), "name");
     }
 
     // A plain name and Escape say nothing; the key button's test shows that.
     void says_data()
     {
         QTest::addColumn<int>("key");
-        QTest::addColumn<Game>("game");
+        QTest::addColumn<Engine>("engine");
         QTest::addColumn<QString>("message");
-        QTest::newRow("console key") << int(Qt::Key_QuoteLeft) << Game::Quake << "The console key cannot be bound.";
-        QTest::newRow("no name: says the game")
-            << int(Qt::Key_F13) << Game::Quake2 << "Quake 2 has no name for that key.";
-        QTest::newRow("ports only") << int(Qt::Key_CapsLock) << Game::Quake2
-                                    << "Only source ports know CAPSLOCK: Yamagi Quake II.";
+        QTest::newRow("console key") << int(Qt::Key_QuoteLeft) << Engine(Game::Quake)
+                                     << "The console key cannot be bound.";
+        QTest::newRow("no name: says the engine")
+            << int(Qt::Key_F13) << Engine(Game::Quake2) << "Quake II 3.21 has no name for that key.";
+        QTest::newRow("ports only") << int(Qt::Key_QuoteDbl) << Engine(Game::Quake2)
+                                    << "Only source ports know DOUBLEQUOTE: Yamagi Quake II.";
     }
 
     void says()
     {
         QFETCH(int, key);
-        QFETCH(Game, game);
+        QFETCH(Engine, engine);
         QFETCH(QString, message);
-        QCOMPARE(captureMessage(captureKey(key, false, game), game), message);
+        QCOMPARE(captureMessage(captureKey(key, false, engine), engine), message);
     }
 };
 

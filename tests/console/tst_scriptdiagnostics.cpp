@@ -5,13 +5,15 @@
 
 using namespace console;
 
+Q_DECLARE_METATYPE(console::Engine)
+
 namespace {
 
 // A script kept as plain strings, with diagnostics reading it.
 struct Script
 {
-    explicit Script(QStringList initial, Game game = Game::Quake)
-        : rows(std::move(initial)), diagnostics([this](qsizetype row) { return QAnyStringView(rows.at(row)); }, game)
+    explicit Script(QStringList initial, Engine engine = Game::Quake)
+        : rows(std::move(initial)), diagnostics([this](qsizetype row) { return QAnyStringView(rows.at(row)); }, engine)
     {
         diagnostics.reset(rows.size());
     }
@@ -26,7 +28,10 @@ QStringList everything(const ScriptDiagnostics& diagnostics)
     QStringList all;
     for (qsizetype row = 0; row < diagnostics.rowCount(); ++row)
         for (const Diagnostic& diagnostic : diagnostics.diagnostics(row))
-            all << QStringLiteral("%1:%2 [%3] %4").arg(row).arg(diagnostic.column).arg(diagnostic.code(), diagnostic.message);
+            all << QStringLiteral("%1:%2 [%3] %4")
+                       .arg(row)
+                       .arg(diagnostic.column)
+                       .arg(diagnostic.code(), diagnostic.message);
     all << QStringLiteral("counts %1 %2 %3")
                .arg(diagnostics.count(Severity::Error))
                .arg(diagnostics.count(Severity::Warning))
@@ -45,10 +50,18 @@ QStringList codesOf(const ScriptDiagnostics& diagnostics, qsizetype row)
 // A row of each kind the rules tell apart, clean ones too.
 QString anyPooledRow(QRandomGenerator& random)
 {
-    static const QStringList pool = {
-        u"bind a +jump"_qs,    u"bind A +jump"_qs,          u"bind mouse1 +attack"_qs, u"bind a +back; bind a x"_qs,
-        u"alias j \"bind a y\""_qs, u"// comment"_qs,     u"set s 1"_qs,             u"bind x \"+jump"_qs,
-        u"name \u00ff\u00fe"_qs, u"bind MOUSE4 +jump"_qs, u""_qs,                    u"bind mouse1 +jump"_qs};
+    static const QStringList pool = {u"bind a +jump"_qs,
+                                     u"bind A +jump"_qs,
+                                     u"bind mouse1 +attack"_qs,
+                                     u"bind a +back; bind a x"_qs,
+                                     u"alias j \"bind a y\""_qs,
+                                     u"// comment"_qs,
+                                     u"set s 1"_qs,
+                                     u"bind x \"+jump"_qs,
+                                     u"name \u00ff\u00fe"_qs,
+                                     u"bind MOUSE4 +jump"_qs,
+                                     u""_qs,
+                                     u"bind mouse1 +jump"_qs};
     return pool[random.bounded(pool.size())];
 }
 
@@ -62,8 +75,13 @@ private slots:
     void reboundKeyNamesTheLaterLine();
     void bindsInsideAliasesDoNotRebind();
     void goesToProblemsAround();
+    void repeatedBindingIsANote();
     void largeFileCountsSavedBytes();
-    void gameChangeChecksAgain();
+    void largeFileFollowsTheEngine_data();
+    void largeFileFollowsTheEngine();
+    void lastLineWithoutLineEnd_data();
+    void lastLineWithoutLineEnd();
+    void engineChangeChecksAgain();
     void editsAgreeWithAFullCheck();
     void checkOnAllCoresAgreesWithRowsAddedInPieces_data();
     void checkOnAllCoresAgreesWithRowsAddedInPieces();
@@ -71,8 +89,8 @@ private slots:
 
 void TestScriptDiagnostics::reboundKeyNamesTheLaterLine()
 {
-    Script script({u"bind a +jump"_qs, u"bind MOUSE1 +attack"_qs, u"bind a +moveup; bind mouse1 +attack"_qs,
-                   u"bind b +back"_qs});
+    Script script(
+        {u"bind a +jump"_qs, u"bind MOUSE1 +attack"_qs, u"bind a +moveup; bind mouse1 +fire"_qs, u"bind b +back"_qs});
     const QList<Diagnostic> first = script.diagnostics.diagnostics(0);
     QCOMPARE(first.size(), 1);
     QCOMPARE(first[0].code(), QLatin1StringView("rebound-key"));
@@ -119,12 +137,84 @@ void TestScriptDiagnostics::largeFileCountsSavedBytes()
     QCOMPARE(script.diagnostics.nextProblemRow(8), 0);
 }
 
-void TestScriptDiagnostics::gameChangeChecksAgain()
+void TestScriptDiagnostics::repeatedBindingIsANote()
+{
+    Script script({u"bind a \"+jump\""_qs, u"bind A +jump"_qs, u"bind a +jump"_qs, u"bind a +attack"_qs},
+                  *Engine::fromId(u"ironwail"));
+    QCOMPARE(codesOf(script.diagnostics, 0), QStringList{u"rebound-key"_qs});
+    QCOMPARE(script.diagnostics.worstSeverity(0), Severity::Note);
+    QVERIFY(script.diagnostics.diagnostics(0).front().message.contains(u"same command again on line 2"_qs));
+    QCOMPARE(script.diagnostics.worstSeverity(2), Severity::Warning);
+    QCOMPARE(script.diagnostics.count(Severity::Note), 2);
+    QCOMPARE(script.diagnostics.count(Severity::Warning), 1);
+}
+
+void TestScriptDiagnostics::largeFileFollowsTheEngine_data()
+{
+    QTest::addColumn<Engine>("engine");
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<bool>("large");
+    const auto row = [](const char* engine, qint64 size, bool large) {
+        QTest::addRow("%s: %lld bytes", engine, size) << *Engine::fromId(QLatin1StringView(engine)) << size << large;
+    };
+    row("quake", 8192, false);
+    row("quake", 8193, true);
+    row("quakeworld", 8193, true);
+    row("quake2", 8193, true);
+    row("yamagi", 32768, false);
+    row("yamagi", 32769, true);
+    row("fte", 65537, true);
+    row("q2pro", 65536, false);
+    row("quakespasm", 262144, false);
+    row("ezquake", 262145, true);
+}
+
+void TestScriptDiagnostics::largeFileFollowsTheEngine()
+{
+    QFETCH(Engine, engine);
+    QFETCH(qint64, size);
+    QFETCH(bool, large);
+    Script script({u"bind a +jump"_qs}, engine);
+    script.diagnostics.setFile(size, true);
+    script.diagnostics.reset(1);
+    QCOMPARE(codesOf(script.diagnostics, 0), large ? QStringList{u"large-file"_qs} : QStringList{});
+    QCOMPARE(script.diagnostics.count(Severity::Note), large ? 1 : 0);
+}
+
+void TestScriptDiagnostics::lastLineWithoutLineEnd_data()
+{
+    QTest::addColumn<Engine>("engine");
+    QTest::addColumn<bool>("noted");
+    for (const Engine engine : Engine::all())
+        QTest::addRow("%s", engine->id) << engine << !engine->addsFinalNewline;
+}
+
+// Engines that add no line end after an exec'd file run its last line into what follows.
+void TestScriptDiagnostics::lastLineWithoutLineEnd()
+{
+    QFETCH(Engine, engine);
+    QFETCH(bool, noted);
+    Script script({u"bind a +jump"_qs, u"bind b +back"_qs}, engine);
+    script.diagnostics.setFile(24, false);
+    script.diagnostics.reset(2);
+    const QStringList expected = noted ? QStringList{u"no-final-newline"_qs} : QStringList{};
+    QCOMPARE(codesOf(script.diagnostics, 1), expected);
+    QCOMPARE(script.diagnostics.problemRows(), noted ? std::vector<qsizetype>{1} : std::vector<qsizetype>{});
+    QCOMPARE(script.diagnostics.nextProblemRow(0), noted ? std::optional<qsizetype>(1) : std::nullopt);
+    script.diagnostics.setFile(25, true);
+    script.diagnostics.reset(2);
+    QCOMPARE(codesOf(script.diagnostics, 1), QStringList{});
+}
+
+void TestScriptDiagnostics::engineChangeChecksAgain()
 {
     Script script({u"set cl_run 1"_qs, u"bind KP_ENTER +attack"_qs});
+    QCOMPARE(script.diagnostics.count(Severity::Error), 0);
+    QCOMPARE(script.diagnostics.count(Severity::Note), 2);
+    script.diagnostics.setEngine(*Engine::fromId(u"quakespasm"));
     QCOMPARE(script.diagnostics.count(Severity::Error), 1);
-    QCOMPARE(script.diagnostics.count(Severity::Note), 1);
-    script.diagnostics.setGame(Game::Quake2);
+    QCOMPARE(script.diagnostics.count(Severity::Note), 0);
+    script.diagnostics.setEngine(Game::Quake2);
     QCOMPARE(script.diagnostics.count(Severity::Error), 0);
     QCOMPARE(script.diagnostics.count(Severity::Note), 0);
 }
@@ -164,23 +254,24 @@ void TestScriptDiagnostics::editsAgreeWithAFullCheck()
 
 void TestScriptDiagnostics::checkOnAllCoresAgreesWithRowsAddedInPieces_data()
 {
-    QTest::addColumn<Game>("game");
+    QTest::addColumn<Engine>("engine");
     QTest::addColumn<quint32>("seed");
-    QTest::newRow("quake") << Game::Quake << 1U;
-    QTest::newRow("quake 2") << Game::Quake2 << 2U;
+    QTest::newRow("quake") << Engine(Game::Quake) << 1U;
+    QTest::newRow("quake 2") << Engine(Game::Quake2) << 2U;
+    QTest::newRow("ezquake") << *Engine::fromId(u"ezquake") << 3U;
 }
 
 // Enough rows for a full check to be cut into stretches, against pieces too small for that.
 void TestScriptDiagnostics::checkOnAllCoresAgreesWithRowsAddedInPieces()
 {
-    QFETCH(Game, game);
+    QFETCH(Engine, engine);
     QFETCH(quint32, seed);
     QRandomGenerator random(seed);
     QStringList rows;
     for (int i = 0; i < 120'000; ++i)
         rows << anyPooledRow(random);
-    const Script whole(rows, game);
-    Script pieces({}, game);
+    const Script whole(rows, engine);
+    Script pieces({}, engine);
     constexpr qsizetype Piece = 1000;
     for (qsizetype first = 0; first < rows.size(); first += Piece) {
         pieces.rows += rows.mid(first, Piece);

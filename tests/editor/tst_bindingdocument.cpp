@@ -196,10 +196,10 @@ void TestBindingDocument::openedLinesAreCheckedOnceForTheGameExpected()
     connect(&document, &BindingDocument::opening, this, [&](const LineStore& lines) {
         QCOMPARE(lines.size(), 1);
         QCOMPARE(document.rows().text(1), QStringLiteral("set before 1")); // not yet replaced
-        diagnostics.expectGame(console::Game::Quake2);
+        diagnostics.expectEngine(console::Game::Quake2);
     });
     QVERIFY(!document.open(path, BindingDocument::ReadMode::Open));
-    QCOMPARE(diagnostics.game(), console::Game::Quake2);
+    QCOMPARE(diagnostics.engine(), console::Engine(console::Game::Quake2));
     QCOMPARE(diagnostics.summary(), QStringLiteral("No problems")); // no set-in-quake
     QCOMPARE(changed.count(), 1);
 }
