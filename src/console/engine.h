@@ -27,15 +27,15 @@ struct EngineProfile
     const char* id;
     Game family;
     const char* name;
-    qint32 commandBuffer;       // bytes of an exec'd file it takes
-    qint32 lineLimit;           // a command this long or longer is cut or lost
-    qint32 tokenLimit;          // a longer word is cut or lost (NoLimit: none but the line's)
-    qint32 aliasNameLimit;      // an alias name must be shorter
-    quint8 setCommands;         // SetCommand bits
-    bool lowersLetterKeys;      // "bind A" binds the a key
-    bool commentHidesSemicolon; // a ";" after "//" is part of the comment
-    bool highBytesAreText;      // bytes 128-255 outside quotes are word characters, not blanks
-    bool bareWordEndsAtQuote;
+    qint32 commandBuffer;        // bytes of an exec'd file it takes
+    qint32 lineLimit;            // a command this long or longer is cut or lost
+    qint32 tokenLimit;           // a longer word is cut or lost (NoLimit: none but the line's)
+    qint32 aliasNameLimit;       // an alias name must be shorter
+    quint8 setCommands;          // SetCommand bits
+    bool lowersLetterKeys;       // "bind A" binds the a key
+    bool commentHidesSemicolon;  // a ";" after "//" is part of the comment
+    bool highBytesAreText;       // bytes 128-255 outside quotes are word characters, not blanks
+    bool bareWordEndsAtQuote;    // a bare word stops where a quote begins
     bool addsFinalNewline;       // after an exec'd file, so its last line ends there
     bool writesSemicolonKeyBare; // its config writer saves a binding of ";" as bind ; …
 };

@@ -117,6 +117,9 @@ private:
             ++m_familyVotes[size_t(*family)];
         if ((view.name == CommandName::Bind || view.name == CommandName::Unbind) && view.words.size() > 1)
             readKey(view.words[1].text(view.row));
+        // Only the Quake engines' writers quote the key of a bind.
+        if (view.name == CommandName::Bind && view.depth == 0 && view.words.size() > 2 && view.words[1].quoted)
+            ++m_familyVotes[size_t(Game::Quake)];
     }
 
     // A key name only one engine has is as good as its banner; one only a family has votes.

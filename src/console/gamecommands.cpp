@@ -35,6 +35,9 @@ bool GameCommands::has(Game game, QByteArrayView name) const
 
 std::optional<Game> GameCommands::onlyGameOf(QByteArrayView name) const
 {
+    // Ports of every family have set and seta, whatever the catalogue files them under.
+    if (isCommandName(name, "set") || isCommandName(name, "seta"))
+        return std::nullopt;
     const bool quake = has(Game::Quake, name);
     if (quake == has(Game::Quake2, name))
         return std::nullopt;

@@ -28,7 +28,8 @@ public:
     bool has(Game game, QByteArrayView name) const;
     // Each name once, sorted without regard to case.
     const std::vector<QByteArray>& names(Game game) const { return m_names[size_t(game)]; }
-    // The one game of Quake and Quake 2 that has the command, if only one has it.
+    // The one game of Quake and Quake 2 that has the command, if only one has it; never for
+    // set and seta, which tell no game.
     std::optional<Game> onlyGameOf(QByteArrayView name) const;
 
 private:

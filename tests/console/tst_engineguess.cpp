@@ -69,8 +69,10 @@ void TestEngineGuess::tellsTheEngine_data()
         "file name ironwail.cfg");
     row("votes: Quake 2 commands", "autoexec.cfg", {u"bind a \"use Railgun; weapnext\""_qs}, "quake2",
         "Quake 2 commands and keys: 2");
-    row("votes: set is no Quake 2 vote", "autoexec.cfg", {u"set sensitivity 3"_qs, u"r_shadows 1"_qs}, "quake",
-        "Quake commands and keys: 1");
+    row("votes: a quoted key is the Quake writers'", "config.cfg",
+        {u"bind \"e\" \"use Railgun\""_qs, u"bind \"f\" \"+use\""_qs}, "quake", "Quake commands and keys: 2");
+    row("votes: set is no Quake 2 vote", "autoexec.cfg",
+        {u"set sensitivity 3"_qs, u"set crosshair 1"_qs, u"r_shadows 1"_qs}, "quake", "Quake commands and keys: 1");
     row("votes: QuakeWorld commands", "autoexec.cfg", {u"setinfo noaim 1"_qs, u"+attack"_qs, u"chase_active 0"_qs},
         "quakeworld", "QuakeWorld commands and keys: 2");
     row("votes: a port's commands within its family", "autoexec.cfg",
