@@ -15,6 +15,8 @@ std::optional<Game> gameOfCategory(QStringView category)
         return Game::Quake;
     if (category.startsWith(QLatin1StringView("{Quake 2:")))
         return Game::Quake2;
+    if (category.startsWith(QLatin1StringView("{QuakeWorld:")))
+        return Game::QuakeWorld;
     return std::nullopt;
 }
 

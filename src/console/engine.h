@@ -49,7 +49,7 @@ std::span<const EngineProfile> engineProfiles();
 class Engine
 {
 public:
-    // The family's stock engine: the editor's Game menu and --game choose these.
+    // The family's stock engine, as --game chooses it.
     Engine(Game family);
 
     static std::optional<Engine> fromId(QAnyStringView id);

@@ -26,6 +26,9 @@ struct EngineSignal
 
 std::span<const EngineSignal> engineSignals();
 
+// How many rows a guess reads at most.
+inline constexpr qsizetype GuessRows = 20000;
+
 struct EngineGuess
 {
     Engine engine;

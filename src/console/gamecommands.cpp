@@ -44,25 +44,4 @@ std::optional<Game> GameCommands::onlyGameOf(QByteArrayView name) const
     return quake ? Game::Quake : Game::Quake2;
 }
 
-Game guessGame(const GameCommands& commands, qsizetype rowCount, const RowReader& rows, Game fallback)
-{
-    int quake = 0, quake2 = 0;
-    CommandWalker walker;
-    QByteArray scratch;
-    const auto vote = [&](const CommandView& view) {
-        if (view.words.empty())
-            return;
-        if (const std::optional<Game> game = commands.onlyGameOf(view.words.front().text(view.row)))
-            ++(*game == Game::Quake ? quake : quake2);
-    };
-    for (qsizetype row = 0; row < std::min(rowCount, GuessRows); ++row) {
-        walker.walk(latin1Bytes(rows(row), scratch), vote);
-        if (std::abs(quake - quake2) >= GuessLead)
-            break;
-    }
-    if (quake == quake2)
-        return fallback;
-    return quake > quake2 ? Game::Quake : Game::Quake2;
-}
-
 } // namespace console

@@ -36,12 +36,4 @@ private:
     Names m_names; // sorted without regard to case
 };
 
-// Quake or Quake 2, whichever's commands the rows use most, counting the commands inside
-// binds and aliases too, or fallback when neither leads. Only the first GuessRows rows are
-// read, and reading stops early once one game leads by GuessLead commands. guessEngine()
-// (engineguess.h) tells the engine as well.
-inline constexpr qsizetype GuessRows = 20000;
-inline constexpr int GuessLead = 50;
-Game guessGame(const GameCommands& commands, qsizetype rowCount, const RowReader& rows, Game fallback);
-
 } // namespace console

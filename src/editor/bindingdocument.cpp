@@ -120,7 +120,7 @@ std::optional<DocumentError> BindingDocument::open(const QString& path, ReadMode
     if (mode == ReadMode::CommandLine)
         result.lines->removeEmptyLines();
     m_history.clear();
-    emit opening(*result.lines);
+    emit opening(*result.lines, path);
     m_rows.assign(std::move(*result.lines));
     setFileName(path);
     return std::nullopt;

@@ -66,7 +66,7 @@ public:
 signals:
     void fileNameChanged();
     // A file's lines are about to replace the rows, which are then reset.
-    void opening(const LineStore& lines);
+    void opening(const LineStore& lines, const QString& path);
 
 private:
     BindingList m_rows;

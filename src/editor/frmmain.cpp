@@ -75,7 +75,7 @@ frmMain::frmMain(const QString& commandLine, QWidget* parent) : QMainWindow(pare
     m_files = new FileCommands(this, m_document, *m_progress);
     m_edits = new EditCommands(this, m_document);
     createActions();
-    m_checking = std::make_unique<ScriptChecking>(m_document, *m_lstBind, *m_status, *m_actions);
+    m_checking = std::make_unique<ScriptChecking>(m_document, *m_lstBind, *m_status, *m_lblEngine, *m_actions);
     m_txtBind->setCommands(*m_checking, *m_status);
     connect(&m_document, &BindingDocument::fileNameChanged, this, &frmMain::showCaption);
     showCaption();
@@ -159,11 +159,15 @@ void frmMain::createControls()
     place(m_progress, twips::rect(330, 5250, 1500, 315), QStringLiteral("Progress"));
     m_lblProblems = new QLabel(client);
     m_lblProblems->setFont(controlFont);
-    place(m_lblProblems, twips::rect(1860, 5250, 3600, 315), QStringLiteral("lblProblems"));
+    place(m_lblProblems, twips::rect(1860, 5250, 2280, 315), QStringLiteral("lblProblems"));
+    m_lblEngine = new QLabel(client);
+    m_lblEngine->setFont(controlFont);
+    m_lblEngine->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    place(m_lblEngine, twips::rect(4170, 5250, 1290, 315), QStringLiteral("lblEngine"));
     m_status = new StatusLine(*m_lblProblems);
-    // The game is asked at each capture, for the names it uses.
+    // The engine is asked at each capture, for the names it uses.
     m_cmdCaptureKey = new KeyCaptureButton(
-        *m_txtKey, *m_status, [this] { return m_checking->game(); }, client);
+        *m_txtKey, *m_status, [this] { return m_checking->engine(); }, client);
     place(m_cmdCaptureKey, twips::rect(2760, 720, 315, 315), QStringLiteral("cmdCaptureKey"));
 
     setTabOrder(m_cmbType, m_txtKey);

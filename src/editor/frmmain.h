@@ -66,6 +66,8 @@ public:
     frmName* nameWindow() const;
     // The status line: the count of the list's problems, or what the user is doing.
     QLabel* lblProblems() const { return m_lblProblems; }
+    // The engine the list is checked as, and whether it was guessed.
+    QLabel* lblEngine() const { return m_lblEngine; }
 
     void AddBinding();
 
@@ -111,6 +113,7 @@ private:
     BindingView* m_lstBind = nullptr;
     QProgressBar* m_progress = nullptr;
     QLabel* m_lblProblems = nullptr;
+    QLabel* m_lblEngine = nullptr;
     StatusLine* m_status = nullptr;
     std::unique_ptr<ScriptChecking> m_checking; // goes before the document it watches
 

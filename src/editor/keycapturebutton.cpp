@@ -16,9 +16,9 @@ const QString Prompt = QStringLiteral("Press the key to bind (Esc cancels).");
 
 } // namespace
 
-KeyCaptureButton::KeyCaptureButton(QComboBox& keyField, StatusLine& status, std::function<console::Game()> game,
+KeyCaptureButton::KeyCaptureButton(QComboBox& keyField, StatusLine& status, std::function<console::Engine()> engine,
                                    QWidget* parent)
-    : QToolButton(parent), m_keyField(keyField), m_status(status), m_game(std::move(game))
+    : QToolButton(parent), m_keyField(keyField), m_status(status), m_engine(std::move(engine))
 {
     setIcon(QIcon(QStringLiteral(":/icons/keyboard.svg")));
     setText(Idle);
@@ -56,7 +56,7 @@ void KeyCaptureButton::finish(const console::CapturedKey& key)
     setChecked(false);
     if (key.outcome == console::CapturedKey::Outcome::Named)
         m_keyField.setEditText(QString::fromLatin1(key.name));
-    m_status.say(console::captureMessage(key, m_game()));
+    m_status.say(console::captureMessage(key, m_engine()));
 }
 
 bool KeyCaptureButton::eventFilter(QObject* watched, QEvent* event)
@@ -73,7 +73,7 @@ bool KeyCaptureButton::take(QObject* watched, QEvent* event)
         return true;
     case QEvent::KeyPress: {
         const auto* key = static_cast<QKeyEvent*>(event);
-        finish(console::captureKey(key->key(), key->modifiers() & Qt::KeypadModifier, m_game()));
+        finish(console::captureKey(key->key(), key->modifiers() & Qt::KeypadModifier, m_engine()));
         return true;
     }
     case QEvent::MouseButtonPress:
@@ -82,12 +82,12 @@ bool KeyCaptureButton::take(QObject* watched, QEvent* event)
             setChecked(false);
             return false;
         }
-        finish(console::captureMouseButton(static_cast<QMouseEvent*>(event)->button(), m_game()));
+        finish(console::captureMouseButton(static_cast<QMouseEvent*>(event)->button(), m_engine()));
         return true;
     case QEvent::Wheel: {
         const int step = static_cast<QWheelEvent*>(event)->angleDelta().y();
         if (step != 0)
-            finish(console::captureWheel(step > 0, m_game()));
+            finish(console::captureWheel(step > 0, m_engine()));
         return true;
     }
     default:

@@ -19,7 +19,7 @@ class KeyCaptureButton final : public QToolButton
 
 public:
     // game: the game whose names to use, asked at each capture.
-    KeyCaptureButton(QComboBox& keyField, StatusLine& status, std::function<console::Game()> game,
+    KeyCaptureButton(QComboBox& keyField, StatusLine& status, std::function<console::Engine()> engine,
                      QWidget* parent = nullptr);
     ~KeyCaptureButton() override;
 
@@ -36,5 +36,5 @@ private:
 
     QComboBox& m_keyField;
     StatusLine& m_status;
-    std::function<console::Game()> m_game;
+    std::function<console::Engine()> m_engine;
 };

@@ -34,8 +34,6 @@ constexpr Command Commands[] = {
     {"mnuInsertC", "&Insert Comment Line", "Ctrl+I", "insert", "Insert Comment"},
     {"mnuNextProblem", "&Next Problem", "F8", "", ""},
     {"mnuPreviousProblem", "P&revious Problem", "Shift+F8", "", ""},
-    {"mnuGameQuake", "&Quake", "", "", "", true},
-    {"mnuGameQuake2", "Quake &2", "", "", "", true},
     {"mnuCommandList", "Show Commands List", "", "cmdlist", "Commands List", true},
     {"mnuFindCommand", "&Find Command", "Ctrl+F", "", ""},
     {"mnuFunName", "Fun Name Editor", "", "funname", "Fun Name Editor", true},
@@ -64,9 +62,7 @@ MainActions::MainActions(QObject* owner, QUndoStack& history)
             action->setToolTip(QString::fromLatin1(command.tooltip));
         action->setCheckable(command.checkable);
     }
-    auto* games = new QActionGroup(owner); // one game at a time
-    games->addAction((*this)["mnuGameQuake"]);
-    games->addAction((*this)["mnuGameQuake2"]);
+    addEngines(owner);
 
     QAction* undo = history.createUndoAction(owner, QStringLiteral("&Undo"));
     undo->setObjectName(QStringLiteral("mnuUndo"));
@@ -82,6 +78,36 @@ MainActions::MainActions(QObject* owner, QUndoStack& history)
                              QStringLiteral("MRU%1").arg(index));
     m_recentFilesDivider = add(owner, "mnuMRUDiv", {});
     m_recentFilesDivider->setSeparator(true);
+}
+
+void MainActions::addEngines(QObject* owner)
+{
+    auto* choices = new QActionGroup(owner); // one at a time
+    m_guessEngine = choices->addAction(add(owner, "mnuEngineGuess", QStringLiteral("&Guess from the file")));
+    for (const console::Engine& engine : console::Engine::all()) {
+        QAction* choice = add(owner, (QByteArrayLiteral("mnuEngine_") + engine.id().data()).constData(), engine.name());
+        m_engines.emplace_back(engine, choices->addAction(choice));
+    }
+    for (QAction* choice : choices->actions())
+        choice->setCheckable(true);
+}
+
+// The engines under their families, in the profiles' order.
+QMenu* MainActions::engineMenu(QMenu& into) const
+{
+    QMenu* menu = into.addMenu(QStringLiteral("&Engine"));
+    menu->setObjectName(QStringLiteral("mnuEngine"));
+    menu->addAction(m_guessEngine);
+    menu->addSeparator();
+    QMenu* family = nullptr;
+    for (const auto& [engine, choice] : m_engines) {
+        if (engine.isFamily()) {
+            family = menu->addMenu(console::gameTitle(engine.family()));
+            family->setObjectName(QStringLiteral("mnuEngineFamily_") + engine.id());
+        }
+        family->addAction(choice);
+    }
+    return menu;
 }
 
 QAction* MainActions::add(QObject* owner, const char* name, const QString& text)
@@ -135,9 +161,7 @@ void MainActions::fillMenuBar(QMenuBar& bar) const
     options->addAction((*this)["mnuEditColors"]);
     separator(options, "mnuSepFind");
     options->addAction((*this)["mnuFindCommand"]);
-    QMenu* game = options->addMenu(QStringLiteral("&Game"));
-    game->setObjectName(QStringLiteral("mnuGame"));
-    game->addActions({(*this)["mnuGameQuake"], (*this)["mnuGameQuake2"]});
+    engineMenu(*options);
 
     menu("mnuHelp", QStringLiteral("&Help"))->addAction((*this)["mnuAbout"]);
 }

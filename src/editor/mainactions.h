@@ -1,5 +1,7 @@
 #pragma once
 
+#include "console/engine.h"
+
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -24,6 +26,10 @@ public:
     const QList<QAction*>& recentFileItems() const { return m_recentFiles; }
     QAction* recentFilesDivider() const { return m_recentFilesDivider; }
 
+    // Options → Engine: "Guess from the file", and each engine, one checked at a time.
+    QAction* guessEngine() const { return m_guessEngine; }
+    const std::vector<std::pair<console::Engine, QAction*>>& engines() const { return m_engines; }
+
     void fillMenuBar(QMenuBar& bar) const;
     // The Edit menu, also shown over the list.
     QMenu* editMenu() const { return m_editMenu; }
@@ -32,9 +38,13 @@ public:
 
 private:
     QAction* add(QObject* owner, const char* name, const QString& text);
+    void addEngines(QObject* owner);
+    QMenu* engineMenu(QMenu& into) const;
 
     QHash<QString, QAction*> m_actions;
     QList<QAction*> m_recentFiles;
     QAction* m_recentFilesDivider = nullptr;
+    QAction* m_guessEngine = nullptr;
+    std::vector<std::pair<console::Engine, QAction*>> m_engines;
     mutable QMenu* m_editMenu = nullptr;
 };

@@ -110,8 +110,8 @@ QIcon icon(std::optional<console::Severity> severity)
     static const std::array<QIcon, console::SeverityCount + 1> icons = [] {
         std::array<QIcon, console::SeverityCount + 1> made;
         made[0] = QIcon(new MarkerEngine(std::nullopt));
-        for (int severity = 0; severity < console::SeverityCount; ++severity)
-            made[size_t(severity) + 1] = QIcon(new MarkerEngine(console::Severity(severity)));
+        for (int each = 0; each < console::SeverityCount; ++each)
+            made[size_t(each) + 1] = QIcon(new MarkerEngine(console::Severity(each)));
         return made;
     }();
     return icons[severity ? size_t(*severity) + 1 : 0];

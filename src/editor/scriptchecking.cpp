@@ -2,6 +2,7 @@
 
 #include "catalogue/cataloguecommands.h"
 #include "catalogue/cataloguelocation.h"
+#include "console/engineguess.h"
 #include "editor/bindingdocument.h"
 #include "editor/listdiagnostics.h"
 #include "editor/mainactions.h"
@@ -10,53 +11,58 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QSettings>
 
 namespace {
 
-const QString GameKey = QStringLiteral("game");
+// "guess", or the id of the engine chosen.
+const QString EngineKey = QStringLiteral("engine");
+const QString Guess = QStringLiteral("guess");
 
-const char* actionOf(console::Game game)
-{
-    return game == console::Game::Quake ? "mnuGameQuake" : "mnuGameQuake2";
-}
+// What a new list is checked as while guessing: nothing points anywhere yet.
+const console::Engine NewListEngine(console::Game::Quake);
 
 } // namespace
 
 ScriptChecking::ScriptChecking(BindingDocument& document, QAbstractItemView& view, StatusLine& status,
-                               const MainActions& actions)
+                               QLabel& engineLabel, const MainActions& actions)
     : m_document(document),
       m_view(view),
       m_status(status),
+      m_engineLabel(engineLabel),
       m_actions(actions),
-      m_diagnostics(std::make_unique<ListDiagnostics>(document.rows(), chosenGame()))
+      m_diagnostics(std::make_unique<ListDiagnostics>(document.rows(), chosenEngine().value_or(NewListEngine)))
 {
-    for (const console::Game game : {console::Game::Quake, console::Game::Quake2})
-        connect(actions[actionOf(game)], &QAction::triggered, this, [this, game] { choose(game); });
+    connect(actions.guessEngine(), &QAction::triggered, this, [this] { choose(std::nullopt); });
+    for (const auto& [engine, action] : actions.engines())
+        connect(action, &QAction::triggered, this, [this, engine = engine] { choose(engine); });
     connect(actions["mnuNextProblem"], &QAction::triggered, this, [this] { goToProblem(true); });
     connect(actions["mnuPreviousProblem"], &QAction::triggered, this, [this] { goToProblem(false); });
-    connect(&document, &BindingDocument::opening, this, &ScriptChecking::guessFromFile);
+    connect(&document, &BindingDocument::opening, this, &ScriptChecking::checkOpenedFile);
     connect(&document, &BindingDocument::fileNameChanged, this, [this] {
         if (m_document.isUntitled())
-            checkFor(chosenGame());
+            checkNewList();
     });
     connect(m_diagnostics.get(), &ListDiagnostics::changed, this, &ScriptChecking::showSummary);
     connect(document.rows().selection(), &QItemSelectionModel::currentRowChanged, this,
             &ScriptChecking::showProblemsOfSelectedRow);
-    checkFor(chosenGame());
+    const std::optional<console::Engine> chosen = chosenEngine();
+    (chosen ? actions.engines()[chosen->index()].second : actions.guessEngine())->setChecked(true);
+    checkNewList();
     showSummary();
 }
 
 ScriptChecking::~ScriptChecking() = default;
 
-console::Game ScriptChecking::chosenGame()
+std::optional<console::Engine> ScriptChecking::chosenEngine()
 {
-    return console::gameFromId(QSettings().value(GameKey).toString()).value_or(console::Game::Quake);
+    return console::Engine::fromId(QSettings().value(EngineKey, Guess).toString());
 }
 
-console::Game ScriptChecking::game() const
+console::Engine ScriptChecking::engine() const
 {
-    return m_diagnostics->engine().family();
+    return m_diagnostics->engine();
 }
 
 const console::GameCommands& ScriptChecking::commands()
@@ -73,26 +79,55 @@ const CommandSummaries& ScriptChecking::summaries()
     return *m_summaries;
 }
 
-void ScriptChecking::checkFor(console::Game game)
+void ScriptChecking::checkAs(console::Engine engine, const QStringList& guessedFrom)
 {
-    m_actions[actionOf(game)]->setChecked(true);
-    m_diagnostics->setEngine(game);
+    m_diagnostics->setEngine(engine);
+    showEngine(engine, guessedFrom);
 }
 
-// The user's word overrides any guess, and is kept for the lists to come.
-void ScriptChecking::choose(console::Game game)
+// The user's word overrides any guess, and is kept for the lists to come; back to guessing,
+// the list is guessed again.
+void ScriptChecking::choose(std::optional<console::Engine> engine)
 {
-    QSettings().setValue(GameKey, console::gameId(game));
-    checkFor(game);
+    QSettings().setValue(EngineKey, engine ? QString(engine->id()) : Guess);
+    if (engine)
+        return checkAs(*engine);
+    if (m_document.isUntitled())
+        return checkNewList();
+    const console::EngineGuess guessed = guess(m_document.fileName(), m_document.rows().lines());
+    checkAs(guessed.engine, guessed.reasons);
 }
 
-// Guessed before the lines are shown, so that they are checked once, for that game.
-void ScriptChecking::guessFromFile(const LineStore& lines)
+void ScriptChecking::checkNewList()
 {
-    const console::Game game = console::guessGame(
-        commands(), lines.size(), [&lines](qsizetype row) { return lines.at(row); }, chosenGame());
-    m_actions[actionOf(game)]->setChecked(true);
-    m_diagnostics->expectEngine(game);
+    const std::optional<console::Engine> chosen = chosenEngine();
+    checkAs(chosen.value_or(NewListEngine), chosen ? QStringList() : QStringList{QStringLiteral("a new list")});
+}
+
+// Decided before the lines are shown, so that they are checked once, as that engine.
+void ScriptChecking::checkOpenedFile(const LineStore& lines, const QString& path)
+{
+    const std::optional<console::Engine> chosen = chosenEngine();
+    const console::EngineGuess decided = chosen ? console::EngineGuess{*chosen, {}} : guess(path, lines);
+    m_diagnostics->expectEngine(decided.engine);
+    showEngine(decided.engine, decided.reasons);
+}
+
+console::EngineGuess ScriptChecking::guess(const QString& path, const LineStore& lines)
+{
+    return console::guessEngine(path, commands(), lines.size(), [&lines](qsizetype row) { return lines.at(row); });
+}
+
+// Beside the count: the engine, marked when guessed, with the signals that decided as its
+// tooltip.
+void ScriptChecking::showEngine(console::Engine checked, const QStringList& guessedFrom)
+{
+    const QString name = checked.isFamily() ? console::gameTitle(checked.family()) : checked.name();
+    m_engineLabel.setText(guessedFrom.isEmpty() ? name : name + QStringLiteral(" (guessed)"));
+    m_engineLabel.setToolTip(guessedFrom.isEmpty()
+                                 ? QStringLiteral("Checked as %1, as chosen in Options → Engine.").arg(checked.name())
+                                 : QStringLiteral("Checked as %1, guessed from %2.")
+                                       .arg(checked.name(), guessedFrom.join(QStringLiteral(", "))));
 }
 
 void ScriptChecking::goToProblem(bool forward)

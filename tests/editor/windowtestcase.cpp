@@ -19,6 +19,7 @@ QStringList WindowTestCase::strings(std::initializer_list<const char*> texts)
 void WindowTestCase::init()
 {
     QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("TolvaneLists")).clear();
+    QSettings().clear();
     m_dir = std::make_unique<QTemporaryDir>();
     m_dialogs = std::make_unique<ScriptedDialogs>();
     m_window = std::make_unique<frmMain>();
