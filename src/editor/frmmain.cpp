@@ -159,11 +159,11 @@ void frmMain::createControls()
     place(m_progress, twips::rect(330, 5250, 1500, 315), QStringLiteral("Progress"));
     m_lblProblems = new QLabel(client);
     m_lblProblems->setFont(controlFont);
-    place(m_lblProblems, twips::rect(1860, 5250, 2280, 315), QStringLiteral("lblProblems"));
+    place(m_lblProblems, twips::rect(1860, 5250, 1710, 315), QStringLiteral("lblProblems"));
     m_lblEngine = new QLabel(client);
     m_lblEngine->setFont(controlFont);
     m_lblEngine->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    place(m_lblEngine, twips::rect(4170, 5250, 1290, 315), QStringLiteral("lblEngine"));
+    place(m_lblEngine, twips::rect(3600, 5250, 1860, 315), QStringLiteral("lblEngine"));
     m_status = new StatusLine(*m_lblProblems);
     // The engine is asked at each capture, for the names it uses.
     m_cmdCaptureKey = new KeyCaptureButton(

@@ -123,7 +123,10 @@ console::EngineGuess ScriptChecking::guess(const QString& path, const LineStore&
 void ScriptChecking::showEngine(console::Engine checked, const QStringList& guessedFrom)
 {
     const QString name = checked.isFamily() ? console::gameTitle(checked.family()) : checked.name();
-    m_engineLabel.setText(guessedFrom.isEmpty() ? name : name + QStringLiteral(" (guessed)"));
+    const QString shown = guessedFrom.isEmpty() ? name : name + QStringLiteral(" (guessed)");
+    m_engineLabel.setText(
+        m_engineLabel.fontMetrics().elidedText(shown, Qt::ElideMiddle, m_engineLabel.contentsRect().width()));
+    m_engineLabel.setAccessibleName(shown); // whole, however narrow the line
     m_engineLabel.setToolTip(guessedFrom.isEmpty()
                                  ? QStringLiteral("Checked as %1, as chosen in Options → Engine.").arg(checked.name())
                                  : QStringLiteral("Checked as %1, guessed from %2.")

@@ -11,7 +11,7 @@ class TestEngineChoice : public WindowTestCase
 {
     Q_OBJECT
 
-    QString engineShown() const { return m_window->lblEngine()->text(); }
+    QString engineShown() const { return m_window->lblEngine()->accessibleName(); }
 
     void choose(const char* item) const { m_window->menuItem(QLatin1String(item))->trigger(); }
 
