@@ -106,9 +106,30 @@ QByteArray characterName(int key)
     return QByteArray(1, char(key >= 'A' && key <= 'Z' ? key - 'A' + 'a' : key));
 }
 
+bool isModifier(int key)
+{
+    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt;
+}
+
 } // namespace
 
-CapturedKey captureKey(int key, bool keypad, Engine engine)
+KeySide keySideOfScanCode(quint32 scanCode)
+{
+    switch (scanCode) {
+    case 50: // shift
+    case 37: // control
+    case 64: // alt
+        return KeySide::Left;
+    case 62:
+    case 105:
+    case 108:
+        return KeySide::Right;
+    default:
+        return KeySide::Either;
+    }
+}
+
+CapturedKey captureKey(int key, bool keypad, Engine engine, KeySide side)
 {
     if (key == Qt::Key_Escape)
         return {CapturedKey::Outcome::Cancelled};
@@ -116,8 +137,12 @@ CapturedKey captureKey(int key, bool keypad, Engine engine)
         return {CapturedKey::Outcome::ConsoleKey};
     if (const KeypadKey* onKeypad = keypad ? keypadKey(key) : nullptr)
         return checked(keypadName(*onKeypad, engine), engine);
-    if (const char* name = nameOf(NamedKeys, key))
+    if (const char* name = nameOf(NamedKeys, key)) {
+        const QByteArray sided = (side == KeySide::Left ? "L" : "R") + QByteArray(name);
+        if (side != KeySide::Either && isModifier(key) && lookUpKey(sided, engine).verdict == KeyLookup::Verdict::Known)
+            return {CapturedKey::Outcome::Named, sided};
         return checked(name, engine);
+    }
     if (key >= Qt::Key_F1 && key <= Qt::Key_F12)
         return checked("F" + QByteArray::number(key - Qt::Key_F1 + 1), engine);
     if (key > ' ' && key < 127)

@@ -24,8 +24,14 @@ struct CapturedKey
     quint16 ports = 0; // the source ports that know the name, when the family's stock engine does not
 };
 
-// key is a Qt::Key; keypad says the event carried Qt::KeypadModifier.
-CapturedKey captureKey(int key, bool keypad, Engine engine);
+// Which of a pair of modifier keys was pressed, where the platform tells.
+enum class KeySide { Either, Left, Right };
+// From the key code that X11 and Wayland report (the evdev code plus 8).
+KeySide keySideOfScanCode(quint32 scanCode);
+
+// key is a Qt::Key; keypad says the event carried Qt::KeypadModifier. A modifier of a known
+// side gets the engine's name for that side (LSHIFT) where it has one.
+CapturedKey captureKey(int key, bool keypad, Engine engine, KeySide side = KeySide::Either);
 CapturedKey captureMouseButton(Qt::MouseButton button, Engine engine);
 CapturedKey captureWheel(bool up, Engine engine);
 

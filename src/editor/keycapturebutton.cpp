@@ -73,7 +73,8 @@ bool KeyCaptureButton::take(QObject* watched, QEvent* event)
         return true;
     case QEvent::KeyPress: {
         const auto* key = static_cast<QKeyEvent*>(event);
-        finish(console::captureKey(key->key(), key->modifiers() & Qt::KeypadModifier, m_engine()));
+        finish(console::captureKey(key->key(), key->modifiers() & Qt::KeypadModifier, m_engine(),
+                                   console::keySideOfScanCode(key->nativeScanCode())));
         return true;
     }
     case QEvent::MouseButtonPress:

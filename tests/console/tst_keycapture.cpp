@@ -102,15 +102,21 @@ private slots:
         QTest::addColumn<Engine>("engine");
         QTest::addColumn<int>("key");
         QTest::addColumn<bool>("keypad");
+        QTest::addColumn<quint32>("scanCode"); // X11's, 0 for none
         QTest::addColumn<QString>("name");
-        const auto row = [](const char* engine, const char* name, int key, bool keypad, const char* shownName) {
-            QTest::addRow("%s: %s", engine, name)
-                << *Engine::fromId(QLatin1StringView(engine)) << key << keypad << QString::fromUtf8(shownName);
+        const auto row = [](const char* engine, const char* name, int key, bool keypad, quint32 scanCode,
+                            const char* shownName) {
+            QTest::addRow("%s: %s", engine, name) << *Engine::fromId(QLatin1StringView(engine)) << key << keypad
+                                                  << scanCode << QString::fromUtf8(shownName);
         };
-        row("quakespasm", "keypad 8", Qt::Key_8, true, "KP_UPARROW");
-        row("quakespasm", "caps lock has no name", Qt::Key_CapsLock, false, "<unnamed>");
-        row("ezquake", "caps lock", Qt::Key_CapsLock, false, "CAPSLOCK");
-        row("yamagi", "double quote", Qt::Key_QuoteDbl, false, "DOUBLEQUOTE");
+        row("quakespasm", "keypad 8", Qt::Key_8, true, 0, "KP_UPARROW");
+        row("quakespasm", "caps lock has no name", Qt::Key_CapsLock, false, 0, "<unnamed>");
+        row("ezquake", "caps lock", Qt::Key_CapsLock, false, 0, "CAPSLOCK");
+        row("yamagi", "double quote", Qt::Key_QuoteDbl, false, 0, "DOUBLEQUOTE");
+        row("ezquake", "left shift", Qt::Key_Shift, false, 50, "LSHIFT");
+        row("q2pro", "right control", Qt::Key_Control, false, 105, "RCTRL");
+        row("quakespasm", "left shift: it has no sides", Qt::Key_Shift, false, 50, "SHIFT");
+        row("ezquake", "shift of no known side", Qt::Key_Shift, false, 0, "SHIFT");
     }
 
     void namesTheKeyAsThePort()
@@ -118,7 +124,8 @@ private slots:
         QFETCH(Engine, engine);
         QFETCH(int, key);
         QFETCH(bool, keypad);
-        QTEST(shown(captureKey(key, keypad, engine)), "name");
+        QFETCH(quint32, scanCode);
+        QTEST(shown(captureKey(key, keypad, engine, keySideOfScanCode(scanCode))), "name");
     }
 
     // A plain name and Escape say nothing; the key button's test shows that.
