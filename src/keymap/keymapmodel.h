@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QHash>
+#include <functional>
+#include <vector>
+
+// Which key each bind of a script gives which command, read with the console layer's
+// tokenizer, and which keys run a command directly or through the script's aliases.
+namespace keymap {
+
+struct Binding
+{
+    int row;            // from 0
+    QByteArray key;     // as written
+    QByteArray command; // the command text: a quoted word's text, or the words as written
+    bool dead = false;  // a later bind, unbind or unbindall of the key replaces it
+};
+
+// How the engines tell keys apart: a one-character name is its own key and keeps its case,
+// longer names match without regard to case.
+QByteArray keyIdentity(QByteArrayView name);
+
+// Reads row i (from 0) as Latin-1 bytes; scratch may hold the bytes.
+using RowSource = std::function<QByteArrayView(qsizetype row, QByteArray& scratch)>;
+
+class KeymapModel
+{
+public:
+    // Reads every row again: a thousand rows take well under a millisecond.
+    void reset(qsizetype rowCount, const RowSource& rows);
+
+    // Every bind of the key written at the level of the script itself, in row order.
+    const std::vector<Binding>& bindingsOf(QByteArrayView key) const;
+    // The last of them, unless it is dead; null for a free key.
+    const Binding* liveBinding(QByteArrayView key) const;
+    // The identities of the keys whose live binding runs the command (its name, or its
+    // first words) directly or through aliases defined in the script.
+    QList<QByteArray> keysRunning(QByteArrayView command) const;
+    bool runs(QByteArrayView commandText, QByteArrayView command) const;
+    // The script sets con_bindphysical to 1: ezQuake then binds characters by position.
+    bool bindsPhysically() const { return m_bindsPhysically; }
+    qsizetype boundKeyCount() const { return m_bindings.size(); }
+
+private:
+    bool runs(QByteArrayView commandText, const QList<QByteArray>& words, QList<QByteArray>& aliasesSeen) const;
+
+    QHash<QByteArray, std::vector<Binding>> m_bindings;
+    QHash<QByteArray, QList<QByteArray>> m_aliases; // lower-case name → every body defined
+    bool m_bindsPhysically = false;
+};
+
+} // namespace keymap

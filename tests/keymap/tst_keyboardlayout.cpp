@@ -1,0 +1,119 @@
+#include "keymap/keyboardlayout.h"
+#include "keymap/keymapmodel.h"
+#include "keymap/keymapscene.h"
+
+#include <QTest>
+
+using keymap::KeyboardLayout;
+
+// Evdev codes of the keys the rows name, by their place on a US keyboard.
+namespace evdev {
+constexpr int One = 2, Minus = 12, Q = 16, W = 17, Y = 21, A = 30, Semicolon = 39, Z = 44, M = 50, Iso = 86;
+}
+
+class TestKeyboardLayout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void typesOnKey_data()
+    {
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("legend");
+        QTest::addColumn<QByteArray>("name");
+        QTest::newRow("us: Q types q") << "us" << evdev::Q << "q" << QByteArray("q");
+        QTest::newRow("us: semicolon key by name") << "us" << evdev::Semicolon << ";" << QByteArray("SEMICOLON");
+        QTest::newRow("fr: QWERTY's Q types a") << "fr" << evdev::Q << "a" << QByteArray("a");
+        QTest::newRow("fr: QWERTY's W types z") << "fr" << evdev::W << "z" << QByteArray("z");
+        QTest::newRow("fr: QWERTY's semicolon types m") << "fr" << evdev::Semicolon << "m" << QByteArray("m");
+        QTest::newRow("fr: QWERTY's M types a comma") << "fr" << evdev::M << "," << QByteArray(",");
+        QTest::newRow("fr: the 1 key types &") << "fr" << evdev::One << "&" << QByteArray("&");
+        QTest::newRow("de: QWERTY's Y types z") << "de" << evdev::Y << "z" << QByteArray("z");
+        QTest::newRow("de: QWERTY's Z types y") << "de" << evdev::Z << "y" << QByteArray("y");
+        QTest::newRow("de: sharp s has no engine name") << "de" << evdev::Minus << "ß" << QByteArray();
+        QTest::newRow("de: the ISO key types <") << "de" << evdev::Iso << "<" << QByteArray("<");
+        QTest::newRow("with a variant") << "de(nodeadkeys)" << evdev::Y << "z" << QByteArray("z");
+        QTest::newRow("robustness: unknown layout shows US") << "xx" << evdev::Q << "q" << QByteArray("q");
+        QTest::newRow("robustness: malformed name shows US") << "fr;rm -rf" << evdev::A << "a" << QByteArray("a");
+    }
+
+    void typesOnKey()
+    {
+        QFETCH(QString, layout);
+        QFETCH(int, key);
+        const KeyboardLayout keyboard(layout);
+        QTEST(keyboard.legend(key), "legend");
+        QTEST(keyboard.engineName(key), "name");
+    }
+
+    void loads_data()
+    {
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<bool>("loaded");
+        QTest::addColumn<bool>("iso");
+        QTest::newRow("us: ANSI") << "us" << true << false;
+        QTest::newRow("fr: ISO") << "fr" << true << true;
+        QTest::newRow("robustness: unknown") << "xx" << false << false;
+        QTest::newRow("robustness: empty") << "" << false << false;
+    }
+
+    void loads()
+    {
+        QFETCH(QString, layout);
+        const KeyboardLayout keyboard(layout);
+        QTEST(keyboard.isLoaded(), "loaded");
+        QTEST(keyboard.isIso(), "iso");
+    }
+
+    // Where the map draws a bind: on the key that types the name, or by position.
+    void drawnOnKey_data()
+    {
+        QTest::addColumn<QString>("engine");
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<QByteArray>("row");
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<bool>("byPosition");
+        QTest::newRow("us: z on the Z key") << "quake"
+                                            << "us" << QByteArray("bind z +jump") << QList<int>{evdev::Z} << false;
+        QTest::newRow("fr: z on QWERTY's W") << "quake"
+                                             << "fr" << QByteArray("bind z +jump") << QList<int>{evdev::W} << false;
+        QTest::newRow("de: z on QWERTY's Y") << "quake2"
+                                             << "de" << QByteArray("bind z +jump") << QList<int>{evdev::Y} << false;
+        QTest::newRow("yamagi: SC_Z at the US Z position whatever the layout")
+            << "yamagi"
+            << "fr" << QByteArray("bind SC_Z +jump") << QList<int>{evdev::Z} << true;
+        QTest::newRow("ezquake: con_bindphysical puts z at the US Z position")
+            << "ezquake"
+            << "fr" << QByteArray("con_bindphysical 1; bind z +jump") << QList<int>{evdev::Z} << true;
+        QTest::newRow("quake: keypad 8 is read as the up arrow")
+            << "quake"
+            << "us" << QByteArray("bind UPARROW +forward") << QList<int>{103, 72} << false;
+        QTest::newRow("quake2: keypad 8 is KP_UPARROW")
+            << "quake2"
+            << "us" << QByteArray("bind KP_UPARROW +forward") << QList<int>{72} << false;
+    }
+
+    void drawnOnKey()
+    {
+        QFETCH(QString, engine);
+        QFETCH(QString, layout);
+        QFETCH(QByteArray, row);
+        keymap::KeymapModel model;
+        model.reset(1, [&row](qsizetype, QByteArray&) { return QByteArrayView(row); });
+        keymap::KeymapScene scene(*keymap::keymapEngine(engine), KeyboardLayout(layout));
+        scene.update(model, {});
+        QList<int> bound;
+        bool byPosition = false;
+        for (const keymap::SceneKey& each : scene.keys())
+            if (each.row == 0 && each.physical.evdev != 0) {
+                bound.append(each.physical.evdev);
+                byPosition = each.byPosition;
+            }
+        QTEST(bound, "keys");
+        QTEST(byPosition, "byPosition");
+    }
+};
+
+QTEST_APPLESS_MAIN(TestKeyboardLayout)
+#include "tst_keyboardlayout.moc"
