@@ -31,6 +31,13 @@ QString capText(const QByteArray& name)
     return latin1(name);
 }
 
+// Letters in capitals, as on key caps, unless the capital takes more than one character (ß).
+QString capLegend(const QString& typed)
+{
+    const QString upper = typed.toUpper();
+    return upper.size() == typed.size() ? upper : typed;
+}
+
 } // namespace
 
 KeymapScene::KeymapScene(const KeymapEngine& engine, const KeyboardLayout& layout)
@@ -47,7 +54,7 @@ KeymapScene::KeymapScene(const KeymapEngine& engine, const KeyboardLayout& layou
         switch (scene.physical.kind) {
         case KeyKind::Character:
             scene.name = layout.engineName(scene.physical.evdev);
-            scene.legend = layout.legend(scene.physical.evdev).toUpper();
+            scene.legend = capLegend(layout.legend(scene.physical.evdev));
             break;
         case KeyKind::Keypad:
             // An engine without the KP_ name reads the key as the one it stands for.
@@ -233,11 +240,20 @@ void KeymapScene::paint(QPainter& painter, const QRectF& target) const
         painter.drawRoundedRect(rect, unit * 0.1, unit * 0.1);
         const QRectF text = rect.adjusted(unit * 0.08, unit * 0.05, -unit * 0.08, -unit * 0.05);
         painter.setPen(dimmed ? QColor(0x70, 0x70, 0x70) : QColor(Qt::black));
-        painter.setFont(nameFont);
         const QString legend = key.physical.kind == KeyKind::Character && !key.legend.isEmpty() ? key.legend
                                                                                                 : capText(key.name);
-        painter.drawText(text, Qt::AlignLeft | Qt::AlignTop,
-                         nameMetrics.elidedText(legend, Qt::ElideRight, text.width()));
+        // A long name such as KP_LEFTARROW is written smaller rather than cut, down to half.
+        const qreal width = nameMetrics.horizontalAdvance(legend);
+        if (width > text.width()) {
+            QFont smaller = nameFont;
+            smaller.setPixelSize(std::max(1, int(nameFont.pixelSize() * std::max(0.5, text.width() / width))));
+            painter.setFont(smaller);
+            painter.drawText(text, Qt::AlignLeft | Qt::AlignTop,
+                             QFontMetricsF(smaller).elidedText(legend, Qt::ElideRight, text.width()));
+        } else {
+            painter.setFont(nameFont);
+            painter.drawText(text, Qt::AlignLeft | Qt::AlignTop, legend);
+        }
         if (!key.binding.isEmpty()) {
             painter.setFont(bindingFont);
             painter.setPen(QColor(0x10, 0x10, 0x40));
