@@ -1,0 +1,128 @@
+#include "editor/bindinglist.h"
+#include "editor/listdiagnostics.h"
+#include "keymap/keyboardmapview.h"
+#include "keymap/keyboardmapwindow.h"
+#include "keymap/keymaprows.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+using keymap::KeyState;
+
+namespace {
+
+LineStore script()
+{
+    LineStore lines;
+    for (const char* line :
+         {"alias +rj \"+jump; +attack\"", "bind mouse1 +attack", "bind mouse2 +rj", "bind F7 \"+attack"})
+        lines.append(QLatin1StringView(line));
+    return lines;
+}
+
+} // namespace
+
+class TestKeyboardMapWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    QWidget m_mainWindow;
+    BindingList m_list;
+    std::unique_ptr<ListDiagnostics> m_diagnostics;
+    std::unique_ptr<BindingListRows> m_rows;
+    KeyboardMapWindow* m_window = nullptr;
+
+    const keymap::SceneKey& key(QByteArrayView name) const
+    {
+        const keymap::SceneKey* found = m_window->view()->scene()->keyNamed(name);
+        Q_ASSERT(found);
+        return *found;
+    }
+
+    QPoint centreOf(QByteArrayView name) const
+    {
+        const KeyboardMapView* view = m_window->view();
+        const QTransform transform = keymap::KeymapScene::fitting(view->scene()->bounds(), view->rect());
+        return transform.map(key(name).physical.rect.center()).toPoint();
+    }
+
+private slots:
+    void init()
+    {
+        m_list.assign(script());
+        m_diagnostics = std::make_unique<ListDiagnostics>(m_list, console::Game::Quake);
+        m_rows = std::make_unique<BindingListRows>(m_list, m_diagnostics.get());
+        m_window = new KeyboardMapWindow(&m_mainWindow, *m_rows, *keymap::keymapEngine(u"quake"), QStringLiteral("us"));
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    }
+
+    void cleanup()
+    {
+        delete m_window;
+        m_window = nullptr;
+    }
+
+    void click_data()
+    {
+        QTest::addColumn<QByteArray>("key");
+        QTest::addColumn<QList<int>>("rows");
+        QTest::newRow("bound key chooses its row") << QByteArray("MOUSE1") << QList<int>{1};
+        QTest::newRow("free key gives its name only") << QByteArray("F6") << QList<int>{};
+    }
+
+    void click()
+    {
+        QFETCH(QByteArray, key);
+        QSignalSpy names(m_window, &KeyboardMapWindow::keyClicked);
+        QSignalSpy rows(m_window, &KeyboardMapWindow::rowChosen);
+        QTest::mouseClick(m_window->view(), Qt::LeftButton, {}, centreOf(key));
+        QCOMPARE(names.count(), 1);
+        QCOMPARE(names.front().front().toString(), QString::fromLatin1(key));
+        QList<int> chosen;
+        for (const QList<QVariant>& signal : rows)
+            chosen.append(signal.front().toInt());
+        QTEST(chosen, "rows");
+    }
+
+    void doubleClickActivatesRow()
+    {
+        QSignalSpy activated(m_window, &KeyboardMapWindow::rowActivated);
+        QTest::mouseDClick(m_window->view(), Qt::LeftButton, {}, centreOf("MOUSE2"));
+        QCOMPARE(activated.count(), 1);
+        QCOMPARE(activated.front().front().toInt(), 2);
+    }
+
+    void followsTheList()
+    {
+        m_list.setText(2, QStringLiteral("bind mouse1 +use"));
+        QTRY_COMPARE(key("MOUSE1").binding, QStringLiteral("+use"));
+        m_list.remove(2);
+        QTRY_COMPARE(key("MOUSE1").state, KeyState::Free);
+        m_list.insert(1, QStringLiteral("bind F6 \"save quick\""));
+        QTRY_COMPARE(key("F6").row, 0);
+        QCOMPARE(key("MOUSE2").row, 2);
+    }
+
+    void problemRowColoursItsKey()
+    {
+        QTRY_COMPARE(key("F7").state, KeyState::Problem);
+        m_list.setText(4, QStringLiteral("bind F7 +attack"));
+        QTRY_COMPARE(key("F7").state, KeyState::Bound);
+    }
+
+    void searchLightsThroughAliases()
+    {
+        m_window->txtSearch()->setText(QStringLiteral("+attack"));
+        QList<QByteArray> lit;
+        for (const keymap::SceneKey& each : m_window->view()->scene()->keys())
+            if (each.lit)
+                lit.append(each.name);
+        QCOMPARE(lit, (QList<QByteArray>{"F7", "MOUSE1", "MOUSE2"}));
+    }
+};
+
+QTEST_MAIN(TestKeyboardMapWindow)
+#include "tst_keyboardmapwindow.moc"
