@@ -157,6 +157,21 @@ QString KeyboardLayout::desktopLayout()
     }
 }
 
+QString KeyboardLayout::layoutFromRulesNames(QByteArrayView names)
+{
+    const QList<QByteArray> fields = names.toByteArray().split('\0');
+    if (fields.size() < 3)
+        return {};
+    // "fr,us": the first group is the one in use until the user switches.
+    const QByteArray layout = fields[2].split(',').front().trimmed();
+    const QByteArray variant = fields.size() > 3 ? fields[3].split(',').front().trimmed() : QByteArray();
+    QString name = QString::fromLatin1(layout);
+    if (!variant.isEmpty())
+        name += u'(' + QString::fromLatin1(variant) + u')';
+    // Only a name the layout box would take: anything else is not a layout name.
+    return layoutAndVariant(name).first.isEmpty() ? QString() : name;
+}
+
 QStringList KeyboardLayout::commonLayouts()
 {
     return {QStringLiteral("us"), QStringLiteral("gb"), QStringLiteral("fr"), QStringLiteral("be"),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -30,6 +31,10 @@ public:
     // The desktop's layout: XKB_DEFAULT_LAYOUT when set, otherwise the layout of the
     // locale's country, otherwise "us".
     static QString desktopLayout();
+    // The layout in use from the X server's _XKB_RULES_NAMES value (rules, model, layouts,
+    // variants, options, each ended by a zero byte): the first layout with its variant, as
+    // "de(nodeadkeys)"; empty when the value names none.
+    static QString layoutFromRulesNames(QByteArrayView names);
     // The layouts offered in the layout box.
     static QStringList commonLayouts();
 

@@ -1,5 +1,6 @@
 #include "keymap/keyboardmapwindow.h"
 
+#include "keymap/desktoplayout.h"
 #include "keymap/keyboardlayout.h"
 #include "keymap/keyboardmapview.h"
 #include "keymap/keymaprows.h"
@@ -28,7 +29,7 @@ KeyboardMapWindow::KeyboardMapWindow(QWidget* mainWindow, const KeymapRows& rows
     : SideWindow(mainWindow, WindowStyle),
       m_rows(rows),
       m_engine(engine),
-      m_layout(layout.isEmpty() ? keymap::KeyboardLayout::desktopLayout() : layout)
+      m_layout(layout.isEmpty() ? keymap::desktopKeyboardLayout() : layout)
 {
     createControls();
     if (QAbstractItemModel* model = rows.model()) {

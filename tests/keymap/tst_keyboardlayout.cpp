@@ -66,6 +66,28 @@ private slots:
         QTEST(keyboard.isIso(), "iso");
     }
 
+    void layoutOfXServer_data()
+    {
+        QTest::addColumn<QByteArray>("names");
+        QTest::addColumn<QString>("layout");
+        const auto names = [](const char* layouts, const char* variants) {
+            return QByteArray("evdev") + '\0' + "pc105" + '\0' + layouts + '\0' + variants + '\0'
+                 + "grp:alt_shift_toggle" + '\0';
+        };
+        QTest::newRow("one layout") << names("fr", "") << "fr";
+        QTest::newRow("the first of several") << names("de,us", ",") << "de";
+        QTest::newRow("with its variant") << names("de,fr", "nodeadkeys,") << "de(nodeadkeys)";
+        QTest::newRow("robustness: no layout") << names("", "") << "";
+        QTest::newRow("robustness: too few fields") << QByteArray("evdev\0pc105", 11) << "";
+        QTest::newRow("robustness: not a layout name") << names("../../etc", "") << "";
+    }
+
+    void layoutOfXServer()
+    {
+        QFETCH(QByteArray, names);
+        QTEST(KeyboardLayout::layoutFromRulesNames(names), "layout");
+    }
+
     // Where the map draws a bind: on the key that types the name, or by position.
     void drawnOnKey_data()
     {
