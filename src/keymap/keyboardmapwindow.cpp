@@ -146,6 +146,8 @@ void KeyboardMapWindow::updateScene()
     QString status = QStringLiteral("%1 keys bound").arg(bound);
     if (!search.trimmed().isEmpty())
         status += QStringLiteral(", %1 run %2").arg(lit).arg(m_txtSearch->text().trimmed());
+    if (!scene->unplacedKeys().isEmpty())
+        status += QStringLiteral("; not on the map: %1").arg(QString::fromLatin1(scene->unplacedKeys().join(", ")));
     if (!m_layoutLoaded)
         status += QStringLiteral("; layout %1 not found, shown as US").arg(m_layout);
     m_lblStatus->setText(status);

@@ -139,6 +139,16 @@ QList<QByteArray> KeymapModel::keysRunning(QByteArrayView command) const
     return keys;
 }
 
+QList<QByteArray> KeymapModel::boundKeys() const
+{
+    QList<QByteArray> keys;
+    for (auto it = m_bindings.cbegin(); it != m_bindings.cend(); ++it)
+        if (!it->back().dead)
+            keys.append(it.key());
+    std::ranges::sort(keys);
+    return keys;
+}
+
 bool KeymapModel::runs(QByteArrayView commandText, QByteArrayView command) const
 {
     const QList<QByteArray> words = queryWords(command);

@@ -39,6 +39,8 @@ public:
     // first words) directly or through aliases defined in the script.
     QList<QByteArray> keysRunning(QByteArrayView command) const;
     bool runs(QByteArrayView commandText, QByteArrayView command) const;
+    // The identities of the keys with a live binding, sorted.
+    QList<QByteArray> boundKeys() const;
     // The script sets con_bindphysical to 1: ezQuake then binds characters by position.
     bool bindsPhysically() const { return m_bindsPhysically; }
     qsizetype boundKeyCount() const { return m_bindings.size(); }

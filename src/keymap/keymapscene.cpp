@@ -104,6 +104,7 @@ void KeymapScene::update(const KeymapModel& model, const RowProblem& problem, QB
 {
     const QList<QByteArray> lit = search.trimmed().isEmpty() ? QList<QByteArray>() : model.keysRunning(search);
     const bool physicalCharacters = m_engine.physicalCharacters && model.bindsPhysically();
+    QList<QByteArray> placed;
     for (SceneKey& key : m_keys) {
         const PhysicalKey& physical = key.physical;
         key.byPosition = false;
@@ -112,6 +113,10 @@ void KeymapScene::update(const KeymapModel& model, const RowProblem& problem, QB
             name = physical.name;
             key.byPosition = true;
         }
+        if (!name.isEmpty())
+            placed.append(keyIdentity(name));
+        if (m_engine.scancodeNames && !physical.scancodeName.isEmpty())
+            placed.append(keyIdentity(physical.scancodeName));
         const Binding* live = name.isEmpty() ? nullptr : model.liveBinding(name);
         QByteArray boundName = name;
         if (!live && m_engine.scancodeNames && !physical.scancodeName.isEmpty()) {
@@ -166,6 +171,10 @@ void KeymapScene::update(const KeymapModel& model, const RowProblem& problem, QB
                               binding->dead ? QStringLiteral("  (replaced further down)") : QString());
         key.toolTip = lines.join(u'\n');
     }
+    m_unplaced.clear();
+    for (const QByteArray& identity : model.boundKeys())
+        if (!placed.contains(identity))
+            m_unplaced.append(model.liveBinding(identity)->key);
 }
 
 const SceneKey* KeymapScene::keyAt(QPointF point) const

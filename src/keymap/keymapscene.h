@@ -61,6 +61,9 @@ public:
     // The key under a point in key widths, or nullptr.
     const SceneKey* keyAt(QPointF point) const;
     const SceneKey* keyNamed(QByteArrayView name) const;
+    // The keys with a live binding that no key of the map answers to (JOY1, or ";" on a layout
+    // without it), as the script spells them.
+    const QList<QByteArray>& unplacedKeys() const { return m_unplaced; }
 
     // Scales the scene to fit target keeping its proportions, and draws it there.
     void paint(QPainter& painter, const QRectF& target) const;
@@ -78,6 +81,7 @@ private:
     bool m_layoutLoaded;
     std::vector<SceneKey> m_keys;
     QRectF m_bounds;
+    QList<QByteArray> m_unplaced;
 };
 
 } // namespace keymap

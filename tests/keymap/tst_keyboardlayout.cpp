@@ -116,6 +116,30 @@ private slots:
             << "us" << QByteArray("bind KP_UPARROW +forward") << QList<int>{72} << false;
     }
 
+    void unplacedKeys_data()
+    {
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<QByteArray>("row");
+        QTest::addColumn<QList<QByteArray>>("unplaced");
+        QTest::newRow("joystick button") << "us" << QByteArray("bind JOY1 +attack") << QList<QByteArray>{"JOY1"};
+        QTest::newRow("de has no semicolon key")
+            << "de" << QByteArray("bind SEMICOLON +attack") << QList<QByteArray>{"SEMICOLON"};
+        QTest::newRow("us has one") << "us" << QByteArray("bind semicolon +attack") << QList<QByteArray>{};
+        QTest::newRow("a replaced binding is not counted")
+            << "us" << QByteArray("bind JOY1 +attack; unbind joy1") << QList<QByteArray>{};
+    }
+
+    void unplacedKeys()
+    {
+        QFETCH(QString, layout);
+        QFETCH(QByteArray, row);
+        keymap::KeymapModel model;
+        model.reset(1, [&row](qsizetype, QByteArray&) { return QByteArrayView(row); });
+        keymap::KeymapScene scene(*keymap::keymapEngine(u"quake"), KeyboardLayout(layout));
+        scene.update(model, {});
+        QTEST(scene.unplacedKeys(), "unplaced");
+    }
+
     void drawnOnKey()
     {
         QFETCH(QString, engine);
