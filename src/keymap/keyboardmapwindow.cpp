@@ -91,7 +91,7 @@ void KeyboardMapWindow::setEngine(const keymap::KeymapEngine& engine)
 {
     m_engine = engine;
     rebuildScene();
-    updateScene();
+    refresh();
 }
 
 void KeyboardMapWindow::setKeyboardLayout(const QString& layout)
@@ -129,7 +129,9 @@ void KeyboardMapWindow::scheduleRefresh()
 void KeyboardMapWindow::refresh()
 {
     m_refreshPending = false;
-    m_model.reset(m_rows.count(), [this](qsizetype row, QByteArray& scratch) { return m_rows.row(row, scratch); });
+    m_model.reset(
+        m_rows.count(), [this](qsizetype row, QByteArray& scratch) { return m_rows.row(row, scratch); },
+        m_engine.physicalCharacters);
     updateScene();
 }
 

@@ -21,7 +21,7 @@ struct KeymapEngine
     QList<QByteArray> padButtons;    // the engine's gamepad names, empty for none
     QList<QByteArray> extraMouse;    // mouse buttons and wheel directions past MOUSE5
     bool scancodeNames = false;      // SC_ names bind a key by its position (Yamagi Quake II)
-    bool physicalCharacters = false; // con_bindphysical 1 binds characters by position (ezQuake)
+    bool physicalCharacters = false; // exec'd files bind characters by position (ezQuake)
 };
 
 // Nothing for an id the map knows nothing of.

@@ -189,10 +189,13 @@ int keymapMain(int argc, char* argv[])
     }
     const QList<QByteArray> rows = file.readAll().split('\n');
     keymap::KeymapModel model;
-    model.reset(rows.size(), [&rows](qsizetype row, QByteArray&) {
-        QByteArrayView text = rows[row];
-        return text.endsWith('\r') ? text.chopped(1) : text;
-    });
+    model.reset(
+        rows.size(),
+        [&rows](qsizetype row, QByteArray&) {
+            QByteArrayView text = rows[row];
+            return text.endsWith('\r') ? text.chopped(1) : text;
+        },
+        engine->physicalCharacters);
     const keymap::KeyboardLayout layout(arguments->layout);
     if (!layout.isLoaded())
         std::fprintf(stderr, "corvale: layout %s not found, drawing US\n", qPrintable(arguments->layout));

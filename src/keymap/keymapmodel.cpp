@@ -55,11 +55,11 @@ QByteArray keyIdentity(QByteArrayView name)
     return name.size() == 1 ? name.toByteArray() : name.toByteArray().toUpper();
 }
 
-void KeymapModel::reset(qsizetype rowCount, const RowSource& rows)
+void KeymapModel::reset(qsizetype rowCount, const RowSource& rows, bool physicalAtStart)
 {
     m_bindings.clear();
     m_aliases.clear();
-    m_bindsPhysically = false;
+    bool physical = physicalAtStart;
     console::CommandWalker walker;
     QByteArray scratch;
     // Marks every earlier bind of the key dead.
@@ -81,7 +81,8 @@ void KeymapModel::reset(qsizetype rowCount, const RowSource& rows)
                 if (view.words.size() >= 3) {
                     const QByteArray identity = keyIdentity(word(1));
                     replaceKey(identity);
-                    m_bindings[identity].push_back({int(row), word(1).toByteArray(), commandText(view)});
+                    m_bindings[identity].push_back(
+                        {int(row), word(1).toByteArray(), commandText(view), false, physical});
                 }
                 break;
             case console::CommandName::Unbind:
@@ -94,7 +95,7 @@ void KeymapModel::reset(qsizetype rowCount, const RowSource& rows)
                 break;
             case console::CommandName::Set:
                 if (view.words.size() >= 3 && isBindPhysical(word(1)))
-                    m_bindsPhysically = word(2) == "1";
+                    physical = word(2) == "1";
                 break;
             case console::CommandName::Other:
                 if (console::isCommandName(word(0), "unbindall")) {
@@ -102,7 +103,7 @@ void KeymapModel::reset(qsizetype rowCount, const RowSource& rows)
                         for (Binding& earlier : bindings)
                             earlier.dead = true;
                 } else if (view.words.size() >= 2 && isBindPhysical(word(0))) {
-                    m_bindsPhysically = word(1) == "1";
+                    physical = word(1) == "1";
                 }
                 break;
             }

@@ -12,10 +12,12 @@ namespace keymap {
 
 struct Binding
 {
-    int row;            // from 0
-    QByteArray key;     // as written
-    QByteArray command; // the command text: a quoted word's text, or the words as written
-    bool dead = false;  // a later bind, unbind or unbindall of the key replaces it
+    int row;               // from 0
+    QByteArray key;        // as written
+    QByteArray command;    // the command text: a quoted word's text, or the words as written
+    bool dead = false;     // a later bind, unbind or unbindall of the key replaces it
+    bool physical = false; // made while con_bindphysical was 1: ezQuake then reads a character
+                           // as the key where a US keyboard has it
 };
 
 // How the engines tell keys apart: a one-character name is its own key and keeps its case,
@@ -28,8 +30,9 @@ using RowSource = std::function<QByteArrayView(qsizetype row, QByteArray& scratc
 class KeymapModel
 {
 public:
-    // Reads every row again: a thousand rows take well under a millisecond.
-    void reset(qsizetype rowCount, const RowSource& rows);
+    // Reads every row again: a thousand rows take well under a millisecond. physicalAtStart:
+    // con_bindphysical is 1 when the script starts, as ezQuake runs every exec'd file.
+    void reset(qsizetype rowCount, const RowSource& rows, bool physicalAtStart = false);
 
     // Every bind of the key written at the level of the script itself, in row order.
     const std::vector<Binding>& bindingsOf(QByteArrayView key) const;
@@ -41,8 +44,6 @@ public:
     bool runs(QByteArrayView commandText, QByteArrayView command) const;
     // The identities of the keys with a live binding, sorted.
     QList<QByteArray> boundKeys() const;
-    // The script sets con_bindphysical to 1: ezQuake then binds characters by position.
-    bool bindsPhysically() const { return m_bindsPhysically; }
     qsizetype boundKeyCount() const { return m_bindings.size(); }
 
 private:
@@ -50,7 +51,6 @@ private:
 
     QHash<QByteArray, std::vector<Binding>> m_bindings;
     QHash<QByteArray, QList<QByteArray>> m_aliases; // lower-case name → every body defined
-    bool m_bindsPhysically = false;
 };
 
 } // namespace keymap

@@ -103,22 +103,38 @@ QString KeymapScene::nameStatus(const QByteArray& name) const
 void KeymapScene::update(const KeymapModel& model, const RowProblem& problem, QByteArrayView search)
 {
     const QList<QByteArray> lit = search.trimmed().isEmpty() ? QList<QByteArray>() : model.keysRunning(search);
-    const bool physicalCharacters = m_engine.physicalCharacters && model.bindsPhysically();
     QList<QByteArray> placed;
     for (SceneKey& key : m_keys) {
         const PhysicalKey& physical = key.physical;
         key.byPosition = false;
-        QByteArray name = key.name;
-        if (physical.kind == KeyKind::Character && physicalCharacters) {
-            name = physical.name;
-            key.byPosition = true;
-        }
+        const QByteArray& name = key.name;
+        // ezQuake: a character bound while con_bindphysical was 1 names the key where a US
+        // keyboard has it; one bound while it was 0 names the key that types it.
+        const bool positional = physical.kind == KeyKind::Character && m_engine.physicalCharacters;
+        const auto counts = [&](const Binding& binding) {
+            if (!positional)
+                return true;
+            return binding.physical ? keyIdentity(binding.key) == keyIdentity(physical.name)
+                                    : keyIdentity(binding.key) == keyIdentity(name);
+        };
         if (!name.isEmpty())
             placed.append(keyIdentity(name));
+        if (positional)
+            placed.append(keyIdentity(physical.name));
         if (m_engine.scancodeNames && !physical.scancodeName.isEmpty())
             placed.append(keyIdentity(physical.scancodeName));
         const Binding* live = name.isEmpty() ? nullptr : model.liveBinding(name);
+        if (live && !counts(*live))
+            live = nullptr;
         QByteArray boundName = name;
+        if (positional) {
+            const Binding* byPosition = model.liveBinding(physical.name);
+            if (byPosition && counts(*byPosition) && (!live || byPosition->row >= live->row)) {
+                live = byPosition;
+                boundName = physical.name;
+                key.byPosition = true;
+            }
+        }
         if (!live && m_engine.scancodeNames && !physical.scancodeName.isEmpty()) {
             live = model.liveBinding(physical.scancodeName);
             if (live) {
@@ -146,10 +162,14 @@ void KeymapScene::update(const KeymapModel& model, const RowProblem& problem, QB
             lines << latin1(name);
         if (key.state == KeyState::OtherEngine && !name.isEmpty())
             lines << nameStatus(name);
-        if (physical.kind == KeyKind::Character && physicalCharacters)
-            lines << QStringLiteral("Bound by position: con_bindphysical 1 makes ezQuake read the key "
-                                    "where a US keyboard has %1.")
-                         .arg(capText(physical.name));
+        if (positional && key.byPosition)
+            lines << QStringLiteral("Bound by position: ezQuake runs a file with con_bindphysical 1, which "
+                                    "names this key %1, its place on a US keyboard.")
+                         .arg(latin1(physical.name));
+        else if (positional && physical.name != name)
+            lines << QStringLiteral("In a file ezQuake runs (con_bindphysical 1) this key is %1, its place on "
+                                    "a US keyboard.")
+                         .arg(latin1(physical.name));
         else if (m_engine.scancodeNames && !physical.scancodeName.isEmpty())
             lines << QStringLiteral("Also %1, which binds the key by its position whatever the layout.")
                          .arg(latin1(physical.scancodeName));
@@ -157,10 +177,13 @@ void KeymapScene::update(const KeymapModel& model, const RowProblem& problem, QB
             lines
                 << QStringLiteral("The layout %1 could not be loaded; the keys are shown as on US.").arg(m_layoutName);
         std::vector<const Binding*> all;
-        for (const QByteArray& each : {name, m_engine.scancodeNames ? physical.scancodeName : QByteArray()})
+        const QByteArray others[] = {name, positional && physical.name != name ? physical.name : QByteArray(),
+                                     m_engine.scancodeNames ? physical.scancodeName : QByteArray()};
+        for (const QByteArray& each : others)
             if (!each.isEmpty())
                 for (const Binding& binding : model.bindingsOf(each))
-                    all.push_back(&binding);
+                    if (counts(binding))
+                        all.push_back(&binding);
         std::ranges::sort(all, {}, &Binding::row);
         if (all.empty())
             lines << QStringLiteral("Free");

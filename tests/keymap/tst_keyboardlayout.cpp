@@ -105,9 +105,12 @@ private slots:
         QTest::newRow("yamagi: SC_Z at the US Z position whatever the layout")
             << "yamagi"
             << "fr" << QByteArray("bind SC_Z +jump") << QList<int>{evdev::Z} << true;
-        QTest::newRow("ezquake: con_bindphysical puts z at the US Z position")
+        QTest::newRow("ezquake: an exec'd file binds z at the US Z position")
             << "ezquake"
-            << "fr" << QByteArray("con_bindphysical 1; bind z +jump") << QList<int>{evdev::Z} << true;
+            << "fr" << QByteArray("bind z +jump") << QList<int>{evdev::Z} << true;
+        QTest::newRow("ezquake: with con_bindphysical 0, on the key that types z")
+            << "ezquake"
+            << "fr" << QByteArray("con_bindphysical 0; bind z +jump") << QList<int>{evdev::W} << false;
         QTest::newRow("quake: keypad 8 is read as the up arrow")
             << "quake"
             << "us" << QByteArray("bind UPARROW +forward") << QList<int>{103, 72} << false;
@@ -145,9 +148,11 @@ private slots:
         QFETCH(QString, engine);
         QFETCH(QString, layout);
         QFETCH(QByteArray, row);
+        const keymap::KeymapEngine profile = *keymap::keymapEngine(engine);
         keymap::KeymapModel model;
-        model.reset(1, [&row](qsizetype, QByteArray&) { return QByteArrayView(row); });
-        keymap::KeymapScene scene(*keymap::keymapEngine(engine), KeyboardLayout(layout));
+        model.reset(
+            1, [&row](qsizetype, QByteArray&) { return QByteArrayView(row); }, profile.physicalCharacters);
+        keymap::KeymapScene scene(profile, KeyboardLayout(layout));
         scene.update(model, {});
         QList<int> bound;
         bool byPosition = false;

@@ -6,10 +6,11 @@ using keymap::KeymapModel;
 
 namespace {
 
-KeymapModel modelOf(const QList<QByteArray>& rows)
+KeymapModel modelOf(const QList<QByteArray>& rows, bool physicalAtStart = false)
 {
     KeymapModel model;
-    model.reset(rows.size(), [&rows](qsizetype row, QByteArray&) { return QByteArrayView(rows[row]); });
+    model.reset(
+        rows.size(), [&rows](qsizetype row, QByteArray&) { return QByteArrayView(rows[row]); }, physicalAtStart);
     return model;
 }
 
@@ -121,20 +122,31 @@ private slots:
         QTEST(modelOf(rows).keysRunning(command), "keys");
     }
 
+    // Whether each bind of z was made with con_bindphysical 1.
     void physicalBinding_data()
     {
         QTest::addColumn<QList<QByteArray>>("rows");
-        QTest::addColumn<bool>("physical");
-        QTest::newRow("set to 1") << QList<QByteArray>{"con_bindphysical 1"} << true;
-        QTest::newRow("with set") << QList<QByteArray>{"set con_bindphysical \"1\""} << true;
-        QTest::newRow("set back to 0") << QList<QByteArray>{"con_bindphysical 1", "con_bindphysical 0"} << false;
-        QTest::newRow("never set") << QList<QByteArray>{"bind a +moveleft"} << false;
+        QTest::addColumn<bool>("physicalAtStart");
+        QTest::addColumn<QList<bool>>("physical");
+        QTest::newRow("exec'd in ezQuake") << QList<QByteArray>{"bind z +jump"} << true << QList<bool>{true};
+        QTest::newRow("typed at the console") << QList<QByteArray>{"bind z +jump"} << false << QList<bool>{false};
+        QTest::newRow("set to 1 on the way") << QList<QByteArray>{"bind z +jump", "con_bindphysical 1", "bind z +use"}
+                                             << false << QList<bool>{false, true};
+        QTest::newRow("with set") << QList<QByteArray>{"set con_bindphysical \"0\"", "bind z +jump"} << true
+                                  << QList<bool>{false};
+        QTest::newRow("on the same row") << QList<QByteArray>{"con_bindphysical 0; bind z +jump; con_bindphysical 1"}
+                                         << true << QList<bool>{false};
     }
 
     void physicalBinding()
     {
         QFETCH(QList<QByteArray>, rows);
-        QTEST(modelOf(rows).bindsPhysically(), "physical");
+        QFETCH(bool, physicalAtStart);
+        QList<bool> physical;
+        const KeymapModel model = modelOf(rows, physicalAtStart);
+        for (const keymap::Binding& binding : model.bindingsOf("z"))
+            physical.append(binding.physical);
+        QTEST(physical, "physical");
     }
 };
 
