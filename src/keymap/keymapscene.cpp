@@ -31,6 +31,12 @@ QString capText(const QByteArray& name)
     return latin1(name);
 }
 
+// ` and ~ open the console and cannot be bound, as key capture says too.
+bool isConsoleKey(QByteArrayView name)
+{
+    return name == "`" || name == "~";
+}
+
 // Letters in capitals, as on key caps, unless the capital takes more than one character (ß).
 QString capLegend(const QString& typed)
 {
@@ -75,7 +81,7 @@ KeymapScene::KeymapScene(const KeymapEngine& engine, const KeyboardLayout& layou
 
 KeyState KeymapScene::stateOfName(const QByteArray& name) const
 {
-    if (name.isEmpty())
+    if (name.isEmpty() || isConsoleKey(name))
         return KeyState::Unnamed;
     if (m_engine.padButtons.contains(name) || m_engine.extraMouse.contains(name))
         return KeyState::Free;
@@ -162,6 +168,8 @@ void KeymapScene::update(const KeymapModel& model, const RowProblem& problem, QB
             lines << latin1(name);
         if (key.state == KeyState::OtherEngine && !name.isEmpty())
             lines << nameStatus(name);
+        if (isConsoleKey(name))
+            lines << QStringLiteral("The console key cannot be bound.");
         if (positional && key.byPosition)
             lines << QStringLiteral("Bound by position: ezQuake runs a file with con_bindphysical 1, which "
                                     "names this key %1, its place on a US keyboard.")

@@ -119,6 +119,34 @@ private slots:
             << "us" << QByteArray("bind KP_UPARROW +forward") << QList<int>{72} << false;
     }
 
+    void keyState_data()
+    {
+        QTest::addColumn<QString>("engine");
+        QTest::addColumn<QByteArray>("key");
+        QTest::addColumn<int>("state");
+        QTest::newRow("stock name") << "quake" << QByteArray("F5") << int(keymap::KeyState::Free);
+        QTest::newRow("bound") << "quake" << QByteArray("MOUSE1") << int(keymap::KeyState::Bound);
+        QTest::newRow("a port's name, dimmed in the stock engine")
+            << "quake" << QByteArray("MOUSE4") << int(keymap::KeyState::OtherEngine);
+        QTest::newRow("the same name in that port")
+            << "quakespasm" << QByteArray("MOUSE4") << int(keymap::KeyState::Free);
+        QTest::newRow("the console key") << "quake" << QByteArray("`") << int(keymap::KeyState::Unnamed);
+    }
+
+    void keyState()
+    {
+        QFETCH(QString, engine);
+        QFETCH(QByteArray, key);
+        const QByteArray row = "bind mouse1 +attack";
+        keymap::KeymapModel model;
+        model.reset(1, [&row](qsizetype, QByteArray&) { return QByteArrayView(row); });
+        keymap::KeymapScene scene(*keymap::keymapEngine(engine), KeyboardLayout(QStringLiteral("us")));
+        scene.update(model, {});
+        const keymap::SceneKey* found = scene.keyNamed(key);
+        QVERIFY(found);
+        QTEST(int(found->state), "state");
+    }
+
     void unplacedKeys_data()
     {
         QTest::addColumn<QString>("layout");
