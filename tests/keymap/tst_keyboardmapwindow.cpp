@@ -1,8 +1,14 @@
 #include "editor/bindinglist.h"
 #include "editor/listdiagnostics.h"
+#include "keymap/exportkeyboardmap.h"
 #include "keymap/keyboardmapview.h"
 #include "keymap/keyboardmapwindow.h"
 #include "keymap/keymaprows.h"
+#include "support/scripteddialogs.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -121,6 +127,47 @@ private slots:
             if (each.lit)
                 lit.append(each.name);
         QCOMPARE(lit, (QList<QByteArray>{"F7", "MOUSE1", "MOUSE2"}));
+    }
+
+    void exportAsksAndWrites_data()
+    {
+        QTest::addColumn<QString>("answer"); // a name in the temporary folder, or empty to cancel
+        QTest::addColumn<bool>("written");
+        QTest::newRow("svg") << "map.svg" << true;
+        QTest::newRow("png") << "map.png" << true;
+        QTest::newRow("cancelled") << "" << false;
+    }
+
+    void exportAsksAndWrites()
+    {
+        QFETCH(QString, answer);
+        QTemporaryDir folder;
+        const QString path = answer.isEmpty() ? QString() : folder.filePath(answer);
+        ScriptedDialogs dialogs;
+        dialogs.answerFile(path);
+        const QString written = exportKeyboardMap(&m_mainWindow, *m_rows, *keymap::keymapEngine(u"quake"),
+                                                  QStringLiteral("us"));
+        QCOMPARE(dialogs.calls.size(), 1);
+        QCOMPARE(dialogs.last().file.title, QStringLiteral("Export Keyboard Map"));
+        QTEST(!written.isEmpty() && QFileInfo(written).size() > 0, "written");
+        QCOMPARE(written, path);
+    }
+
+    // A folder where the file should be: the user is told which file and why.
+    void exportTellsWhyItFailed()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("taken.png"));
+        QVERIFY(QDir().mkdir(path));
+        ScriptedDialogs dialogs;
+        dialogs.answerFile(path);
+        QVERIFY(
+            exportKeyboardMap(&m_mainWindow, *m_rows, *keymap::keymapEngine(u"quake"), QStringLiteral("us")).isEmpty());
+        QCOMPARE(dialogs.messages().size(), 1);
+        const ScriptedDialogs::Call& message = dialogs.messages().front();
+        QCOMPARE(message.icon, Dialogs::Icon::Critical);
+        QCOMPARE(message.title, QStringLiteral("Error Saving File"));
+        QVERIFY(message.text.startsWith(QStringLiteral("File '%1' could not be saved.\r\n").arg(path)));
     }
 };
 
