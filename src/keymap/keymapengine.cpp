@@ -74,6 +74,18 @@ std::optional<KeymapEngine> keymapEngine(QStringView id)
         const QString& name = engine.id;
         if (name == u"quakespasm" || name == u"ironwail" || name == u"vkquake" || name == u"fte")
             engine.padButtons = spasmPad();
+        if (name == u"ironwail")
+            engine.padButtons << "DPAD_UP"
+                              << "DPAD_DOWN"
+                              << "DPAD_LEFT"
+                              << "DPAD_RIGHT";
+        if (name == u"ironwail" || name == u"vkquake")
+            engine.padButtons << "MISC1"
+                              << "PADDLE1"
+                              << "PADDLE2"
+                              << "PADDLE3"
+                              << "PADDLE4"
+                              << "TOUCHPAD";
         if (name == u"yamagi") {
             engine.padButtons = yamagiPad();
             engine.scancodeNames = true;
