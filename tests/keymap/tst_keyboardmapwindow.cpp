@@ -164,7 +164,7 @@ private slots:
         QVERIFY(
             exportKeyboardMap(&m_mainWindow, *m_rows, *keymap::keymapEngine(u"quake"), QStringLiteral("us")).isEmpty());
         QCOMPARE(dialogs.messages().size(), 1);
-        const ScriptedDialogs::Call& message = dialogs.messages().front();
+        const ScriptedDialogs::Call message = dialogs.messages().front();
         QCOMPARE(message.icon, Dialogs::Icon::Critical);
         QCOMPARE(message.title, QStringLiteral("Error Saving File"));
         QVERIFY(message.text.startsWith(QStringLiteral("File '%1' could not be saved.\r\n").arg(path)));
