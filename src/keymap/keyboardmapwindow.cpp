@@ -80,7 +80,11 @@ void KeyboardMapWindow::createControls()
     column->addLayout(bottom);
 
     connect(m_txtSearch, &QLineEdit::textChanged, this, &KeyboardMapWindow::updateScene);
-    connect(m_cboLayout, &QComboBox::currentTextChanged, this, &KeyboardMapWindow::setKeyboardLayout);
+    // A layout is loaded when one is picked or a typed name is finished, not at every letter
+    // of a name being typed.
+    connect(m_cboLayout, &QComboBox::textActivated, this, &KeyboardMapWindow::setKeyboardLayout);
+    connect(m_cboLayout->lineEdit(), &QLineEdit::editingFinished, this,
+            [this] { setKeyboardLayout(m_cboLayout->currentText()); });
     connect(m_view, &KeyboardMapView::keyClicked, this, &KeyboardMapWindow::keyClicked);
     connect(m_view, &KeyboardMapView::rowChosen, this, &KeyboardMapWindow::rowChosen);
     connect(m_view, &KeyboardMapView::rowActivated, this, &KeyboardMapWindow::rowActivated);

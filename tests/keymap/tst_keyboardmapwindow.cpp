@@ -6,6 +6,7 @@
 #include "keymap/keymaprows.h"
 #include "support/scripteddialogs.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -127,6 +128,29 @@ private slots:
             if (each.lit)
                 lit.append(each.name);
         QCOMPARE(lit, (QList<QByteArray>{"F7", "MOUSE1", "MOUSE2"}));
+    }
+
+    void layoutBoxChangesTheKeys_data()
+    {
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<QByteArray>("nameAtQwertyQ");
+        QTest::newRow("fr") << "fr" << QByteArray("a");
+        QTest::newRow("robustness: unknown layout shows US") << "nowhere" << QByteArray("q");
+    }
+
+    void layoutBoxChangesTheKeys()
+    {
+        QFETCH(QString, layout);
+        QLineEdit* field = m_window->cboLayout()->lineEdit();
+        field->selectAll();
+        QTest::keyClicks(field, layout);
+        QCOMPARE(m_window->keyboardLayout(), QStringLiteral("us")); // not while the name is typed
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(m_window->keyboardLayout(), layout);
+        const auto& keys = m_window->view()->scene()->keys();
+        const auto atQ = std::ranges::find(keys, 16, [](const keymap::SceneKey& each) { return each.physical.evdev; });
+        QVERIFY(atQ != keys.end());
+        QTEST(atQ->name, "nameAtQwertyQ");
     }
 
     void exportAsksAndWrites_data()
