@@ -1,5 +1,6 @@
 #include "app/checkcommand.h"
 #include "editor/frmmain.h"
+#include "keymap/keymapexport.h"
 #include "presentation/frmsplash.h"
 #include "selfcheck.h"
 #include "shared/application.h"
@@ -50,6 +51,8 @@ int main(int argc, char* argv[])
 {
     if (checkcommand::requested(argc, argv)) // the command-line checker needs no display
         return checkcommand::run(argc, argv);
+    if (keymapRequested(argc, argv)) // draws the keyboard map to a file; needs no display
+        return keymapMain(argc, argv);
     if (selfCheckRequested(argc, argv))
         return selfCheck(argc, argv);
     if (!displayAvailable(argc, argv)) {

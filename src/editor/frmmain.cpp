@@ -13,6 +13,9 @@
 #include "editor/statusline.h"
 #include "funname/frmname.h"
 #include "funname/glyphrowdelegate.h"
+#include "keymap/exportkeyboardmap.h"
+#include "keymap/keyboardmapwindow.h"
+#include "keymap/keymaprows.h"
 #include "presentation/clogo.h"
 #include "presentation/frmabout.h"
 #include "presentation/frmcolor.h"
@@ -77,6 +80,11 @@ frmMain::frmMain(const QString& commandLine, QWidget* parent) : QMainWindow(pare
     createActions();
     m_checking = std::make_unique<ScriptChecking>(m_document, *m_lstBind, *m_status, *m_lblEngine, *m_actions);
     m_txtBind->setCommands(*m_checking, *m_status);
+    m_keymapRows = std::make_unique<BindingListRows>(m_document.rows(), &m_checking->diagnostics());
+    connect(m_checking.get(), &ScriptChecking::engineChanged, this, [this] {
+        if (auto* map = qobject_cast<KeyboardMapWindow*>(m_keymap.data()))
+            map->setEngine(keymap::keymapEngine(m_checking->engine()));
+    });
     connect(&m_document, &BindingDocument::fileNameChanged, this, &frmMain::showCaption);
     showCaption();
     // A fixed single border: the window keeps the size of its controls.
@@ -89,6 +97,7 @@ frmMain::~frmMain()
     // The side windows have no owner; they go with the main window.
     delete m_commands;
     delete m_name;
+    delete m_keymap;
 }
 
 void frmMain::createControls()
@@ -207,6 +216,8 @@ void frmMain::createActions()
         {"mnuFunName", [this] { toggleFunName(); }},
         {"mnuEditColors", [this] { showColors(); }},
         {"mnuAbout", [this] { showAbout(); }},
+        {"mnuKeyboardMap", [this] { toggleKeyboardMap(); }},
+        {"mnuExportKeyboardMap", [this] { exportKeyboardMap(); }},
     };
     for (const auto& [name, command] : commands)
         connect((*m_actions)[name], &QAction::triggered, this, [command] { runIgnoringErrors(command); });
@@ -261,6 +272,11 @@ QAction* frmMain::menuItem(const QString& name) const
 frmCommands* frmMain::commandsWindow() const
 {
     return static_cast<frmCommands*>(m_commands.data());
+}
+
+SideWindow* frmMain::keyboardMapWindow() const
+{
+    return m_keymap.data();
 }
 
 frmName* frmMain::nameWindow() const
@@ -362,7 +378,7 @@ void frmMain::closeEvent(QCloseEvent* event)
 void frmMain::toggleCommandList()
 {
     toggleSideWindow(
-        m_commands, m_name,
+        m_commands, &m_name,
         [this] {
             auto* window = new frmCommands(this, m_progress, CatalogueLocation::standard(), m_checking->summaries());
             connect(window, &frmCommands::commandChosen, this, &frmMain::appendToBinding);
@@ -383,7 +399,7 @@ void frmMain::findCommand()
 void frmMain::toggleFunName()
 {
     toggleSideWindow(
-        m_name, m_commands,
+        m_name, &m_commands,
         [this] {
             auto* window = new frmName(this);
             connect(window, &frmName::nameComposed, this,
@@ -403,11 +419,11 @@ void frmMain::appendToBinding(const QString& command)
 // At most one side window is open: showing one closes the other first. The toggle stays
 // checked, its menu item ticked and its button down, while the window is open.
 template <typename Create>
-void frmMain::toggleSideWindow(QPointer<SideWindow>& window, QPointer<SideWindow>& other, Create create,
+void frmMain::toggleSideWindow(QPointer<SideWindow>& window, QPointer<SideWindow>* other, Create create,
                                QAction* toggle)
 {
-    if (other)
-        other->close();
+    if (other && *other)
+        (*other)->close();
     if (window) {
         window->close();
         return;
@@ -419,6 +435,35 @@ void frmMain::toggleSideWindow(QPointer<SideWindow>& window, QPointer<SideWindow
         toggle->setChecked(false);
     });
     window->show();
+}
+
+// The map stays open beside either of the other side windows. A click on a bound key selects
+// its line, on a free key puts its name in the Key box; a double-click edits the line.
+void frmMain::toggleKeyboardMap()
+{
+    toggleSideWindow(
+        m_keymap, nullptr,
+        [this] {
+            auto* window = new KeyboardMapWindow(this, *m_keymapRows, keymap::keymapEngine(m_checking->engine()));
+            connect(window, &KeyboardMapWindow::keyClicked, this, [this, window](const QString& name) {
+                if (!window->model().liveBinding(name.toLatin1()))
+                    m_txtKey->setEditText(name);
+            });
+            connect(window, &KeyboardMapWindow::rowChosen, this, [this](int row) { lstBind().select(row + 1); });
+            connect(window, &KeyboardMapWindow::rowActivated, this, [this](int row) {
+                lstBind().select(row + 1);
+                m_edits->editSelected();
+            });
+            return window;
+        },
+        (*m_actions)["mnuKeyboardMap"]);
+}
+
+void frmMain::exportKeyboardMap()
+{
+    const auto* map = qobject_cast<KeyboardMapWindow*>(m_keymap.data());
+    ::exportKeyboardMap(this, *m_keymapRows, keymap::keymapEngine(m_checking->engine()),
+                        map ? map->keyboardLayout() : QString());
 }
 
 void frmMain::showColors()

@@ -10,6 +10,7 @@
 class BindingView;
 class EditCommands;
 class FileCommands;
+class BindingListRows;
 class KeyCaptureButton;
 class MainActions;
 class PictureBox;
@@ -64,6 +65,7 @@ public:
     QAction* menuItem(const QString& name) const;
     frmCommands* commandsWindow() const;
     frmName* nameWindow() const;
+    SideWindow* keyboardMapWindow() const;
     // The status line: the count of the list's problems, or what the user is doing.
     QLabel* lblProblems() const { return m_lblProblems; }
     // The engine the list is checked as, and whether it was guessed.
@@ -90,11 +92,13 @@ private:
     void toggleCommandList();
     void findCommand();
     void toggleFunName();
+    void toggleKeyboardMap();
+    void exportKeyboardMap();
     void appendToBinding(const QString& command);
     void showColors();
     void showAbout();
     template <typename Create>
-    void toggleSideWindow(QPointer<SideWindow>& window, QPointer<SideWindow>& other, Create create, QAction* toggle);
+    void toggleSideWindow(QPointer<SideWindow>& window, QPointer<SideWindow>* other, Create create, QAction* toggle);
 
     BindingDocument m_document;
     QString m_commandLine;
@@ -116,8 +120,10 @@ private:
     QLabel* m_lblEngine = nullptr;
     StatusLine* m_status = nullptr;
     std::unique_ptr<ScriptChecking> m_checking; // goes before the document it watches
+    std::unique_ptr<BindingListRows> m_keymapRows;
 
     std::unique_ptr<cLogo> m_logo;
     QPointer<SideWindow> m_commands;
     QPointer<SideWindow> m_name;
+    QPointer<SideWindow> m_keymap;
 };

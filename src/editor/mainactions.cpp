@@ -39,6 +39,8 @@ constexpr Command Commands[] = {
     {"mnuFunName", "Fun Name Editor", "", "funname", "Fun Name Editor", true},
     {"mnuEditColors", "&Edit Colors", "", "", ""},
     {"mnuAbout", "&About...", "F1", "about", ""},
+    {"mnuKeyboardMap", "&Keyboard Map", "Ctrl+K", "keyboard", "Keyboard Map", true},
+    {"mnuExportKeyboardMap", "Export &Keyboard Map...", "", "", ""},
 };
 
 // A null name is a separator.
@@ -141,6 +143,8 @@ void MainActions::fillMenuBar(QMenuBar& bar) const
     separator(file, "mnuSep3");
     file->addActions(m_recentFiles);
     file->addActions({m_recentFilesDivider, (*this)["mnuExit"]});
+    separator(file, "mnuSepExport");
+    file->addAction((*this)["mnuExportKeyboardMap"]);
 
     // What came after the first release stands after its items, behind a separator, so that
     // the original items keep their places for anyone walking the menus by keys.
@@ -162,6 +166,7 @@ void MainActions::fillMenuBar(QMenuBar& bar) const
     separator(options, "mnuSepFind");
     options->addAction((*this)["mnuFindCommand"]);
     engineMenu(*options);
+    options->addAction((*this)["mnuKeyboardMap"]);
 
     menu("mnuHelp", QStringLiteral("&Help"))->addAction((*this)["mnuAbout"]);
 }

@@ -127,6 +127,7 @@ void ScriptChecking::showEngine(console::Engine checked, const QStringList& gues
     m_engineLabel.setText(
         m_engineLabel.fontMetrics().elidedText(shown, Qt::ElideMiddle, m_engineLabel.contentsRect().width()));
     m_engineLabel.setAccessibleName(shown); // whole, however narrow the line
+    emit engineChanged();
     m_engineLabel.setToolTip(guessedFrom.isEmpty()
                                  ? QStringLiteral("Checked as %1, as chosen in Options → Engine.").arg(checked.name())
                                  : QStringLiteral("Checked as %1, guessed from %2.")

@@ -43,6 +43,10 @@ public:
     // The engine the user chose, as the settings store keeps it; nothing for a guess.
     static std::optional<console::Engine> chosenEngine();
 
+signals:
+    // The list is now checked as another engine, or the same one, chosen or guessed anew.
+    void engineChanged();
+
 private:
     void checkAs(console::Engine engine, const QStringList& guessedFrom = {});
     void choose(std::optional<console::Engine> engine);

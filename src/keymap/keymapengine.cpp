@@ -1,105 +1,50 @@
 #include "keymap/keymapengine.h"
 
+#include "console/keynames.h"
+
 namespace keymap {
 namespace {
 
-// The pad buttons of the SDL game-controller ports, from their key tables.
-QList<QByteArray> spasmPad()
-{
-    return {"ABUTTON",   "BBUTTON",  "XBUTTON",  "YBUTTON", "LSHOULDER",
-            "RSHOULDER", "LTRIGGER", "RTRIGGER", "LTHUMB",  "RTHUMB"};
-}
-
-QList<QByteArray> yamagiPad()
-{
-    return {"BTN_SOUTH", "BTN_EAST",   "BTN_WEST",   "BTN_NORTH",   "SHOULDR_LEFT", "SHOULDR_RIGHT",
-            "TRIG_LEFT", "TRIG_RIGHT", "STICK_LEFT", "STICK_RIGHT", "DP_UP",        "DP_DOWN",
-            "DP_LEFT",   "DP_RIGHT",   "BTN_BACK",   "BTN_GUIDE",   "TOUCHPAD"};
-}
-
-// The buttons past MOUSE5 in each engine's key table.
-QList<QByteArray> extraMouse(const QString& id)
-{
-    QList<QByteArray> buttons;
-    int last = 5;
-    if (id == u"joequake" || id == u"ezquake" || id == u"q2pro")
-        last = 8;
-    else if (id == u"r1q2")
-        last = 9;
-    else if (id == u"fte" || id == u"fodquake")
-        last = 10;
-    for (int button = 6; button <= last; ++button)
-        buttons.append("MOUSE" + QByteArray::number(button));
-    if (id == u"fte" || id == u"q2pro")
-        buttons << "MWHEELLEFT"
-                << "MWHEELRIGHT";
-    return buttons;
-}
-
-struct KnownEngine
-{
-    const char* id;
-    console::Game game;
-    const char* portName;
+// The pad buttons of the engines' key tables: the SDL game-controller ports' names, then
+// Yamagi's. An engine's own are those its table knows.
+constexpr const char* PadButtons[] = {
+    "ABUTTON",      "BBUTTON",       "XBUTTON",   "YBUTTON",    "LSHOULDER",  "RSHOULDER",   "LTRIGGER", "RTRIGGER",
+    "LTHUMB",       "RTHUMB",        "DPAD_UP",   "DPAD_DOWN",  "DPAD_LEFT",  "DPAD_RIGHT",  "MISC1",    "PADDLE1",
+    "PADDLE2",      "PADDLE3",       "PADDLE4",   "TOUCHPAD",   "BTN_SOUTH",  "BTN_EAST",    "BTN_WEST", "BTN_NORTH",
+    "SHOULDR_LEFT", "SHOULDR_RIGHT", "TRIG_LEFT", "TRIG_RIGHT", "STICK_LEFT", "STICK_RIGHT", "DP_UP",    "DP_DOWN",
+    "DP_LEFT",      "DP_RIGHT",      "BTN_BACK",  "BTN_GUIDE",
 };
 
-// The QuakeWorld clients use the Quake names.
-constexpr KnownEngine Engines[] = {
-    {"quake", console::Game::Quake, ""},
-    {"quakespasm", console::Game::Quake, "QuakeSpasm"},
-    {"ironwail", console::Game::Quake, "Ironwail"},
-    {"vkquake", console::Game::Quake, "vkQuake"},
-    {"joequake", console::Game::Quake, "JoeQuake"},
-    {"quakeworld", console::Game::Quake, ""},
-    {"ezquake", console::Game::Quake, "ezQuake"},
-    {"fte", console::Game::Quake, "FTE"},
-    {"fodquake", console::Game::Quake, "Fodquake"},
-    {"quake2", console::Game::Quake2, ""},
-    {"yamagi", console::Game::Quake2, "Yamagi Quake II"},
-    {"q2pro", console::Game::Quake2, "Q2PRO"},
-    {"r1q2", console::Game::Quake2, "R1Q2"},
-};
+// The mouse's buttons past MOUSE5, and wheel directions past up and down.
+constexpr const char* ExtraMouse[] = {"MOUSE6", "MOUSE7", "MOUSE8", "MOUSE9", "MOUSE10", "MWHEELLEFT", "MWHEELRIGHT"};
+
+template <size_t N>
+QList<QByteArray> knownTo(console::Engine engine, const char* const (&names)[N])
+{
+    QList<QByteArray> known;
+    for (const char* name : names)
+        if (console::lookUpKey(name, engine).verdict == console::KeyLookup::Verdict::Known)
+            known.append(name);
+    return known;
+}
 
 } // namespace
 
-std::optional<KeymapEngine> keymapEngine(QStringView id)
+KeymapEngine keymapEngine(console::Engine engine)
 {
-    for (const KnownEngine& known : Engines) {
-        if (id.compare(QLatin1StringView(known.id), Qt::CaseInsensitive) != 0)
-            continue;
-        KeymapEngine engine;
-        engine.id = QString::fromLatin1(known.id);
-        engine.game = known.game;
-        engine.portName = QString::fromLatin1(known.portName);
-        const QString& name = engine.id;
-        if (name == u"quakespasm" || name == u"ironwail" || name == u"vkquake" || name == u"fte")
-            engine.padButtons = spasmPad();
-        if (name == u"ironwail")
-            engine.padButtons << "DPAD_UP"
-                              << "DPAD_DOWN"
-                              << "DPAD_LEFT"
-                              << "DPAD_RIGHT";
-        if (name == u"ironwail" || name == u"vkquake")
-            engine.padButtons << "MISC1"
-                              << "PADDLE1"
-                              << "PADDLE2"
-                              << "PADDLE3"
-                              << "PADDLE4"
-                              << "TOUCHPAD";
-        if (name == u"yamagi") {
-            engine.padButtons = yamagiPad();
-            engine.scancodeNames = true;
-        }
-        engine.physicalCharacters = name == u"ezquake";
-        engine.extraMouse = extraMouse(name);
-        return engine;
-    }
-    return std::nullopt;
+    KeymapEngine result{engine};
+    result.padButtons = knownTo(engine, PadButtons);
+    result.extraMouse = knownTo(engine, ExtraMouse);
+    result.scancodeNames = console::lookUpKey("SC_A", engine).verdict == console::KeyLookup::Verdict::Known;
+    // ezQuake runs every exec'd file with con_bindphysical 1.
+    result.physicalCharacters = engine.id() == QLatin1StringView("ezquake");
+    return result;
 }
 
-KeymapEngine defaultEngine(console::Game game)
+std::optional<KeymapEngine> keymapEngine(QStringView id)
 {
-    return *keymapEngine(console::gameId(game));
+    const std::optional<console::Engine> engine = console::Engine::fromId(id);
+    return engine ? std::optional(keymapEngine(*engine)) : std::nullopt;
 }
 
 } // namespace keymap

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "console/game.h"
+#include "console/engine.h"
 
 #include <QByteArray>
 #include <QList>
@@ -8,16 +8,14 @@
 #include <QStringList>
 #include <optional>
 
-// What the keyboard map needs to know of the engine a script is for. Everything that picks
-// an engine goes through keymapEngine(), so that it can follow the console layer's engine
-// profiles once they exist.
+// What the keyboard map needs to know of the engine a script is for, beyond its profile:
+// which of its key names are pad buttons and extra mouse buttons, and how it binds by
+// position. Read from the engine's key table.
 namespace keymap {
 
 struct KeymapEngine
 {
-    QString id;                      // as given on the command line: "quake", "ezquake", …
-    console::Game game;              // the family whose key names apply
-    QString portName;                // the source port's name as the key table spells it, or empty
+    console::Engine engine;
     QList<QByteArray> padButtons;    // the engine's gamepad names, empty for none
     QList<QByteArray> extraMouse;    // mouse buttons and wheel directions past MOUSE5
     bool scancodeNames = false;      // SC_ names bind a key by its position (Yamagi Quake II)
@@ -26,6 +24,6 @@ struct KeymapEngine
 
 // Nothing for an id the map knows nothing of.
 std::optional<KeymapEngine> keymapEngine(QStringView id);
-KeymapEngine defaultEngine(console::Game game);
+KeymapEngine keymapEngine(console::Engine engine);
 
 } // namespace keymap

@@ -23,7 +23,7 @@ namespace {
 
 QString title(const KeymapScene& scene)
 {
-    return QStringLiteral("Keyboard map (%1, %2 layout)").arg(scene.engine().id, scene.layoutName());
+    return QStringLiteral("Keyboard map (%1, %2 layout)").arg(scene.engine().engine.id(), scene.layoutName());
 }
 
 } // namespace

@@ -27,7 +27,7 @@ QByteArray lowered(QByteArrayView text)
 QList<QByteArray> queryWords(QByteArrayView query)
 {
     console::TokenizedRow tokens;
-    console::tokenize(query, tokens);
+    console::tokenize(query, console::Syntax{}, tokens);
     QList<QByteArray> words;
     if (tokens.commands.empty())
         return words;
@@ -160,7 +160,7 @@ bool KeymapModel::runs(QByteArrayView commandText, QByteArrayView command) const
 bool KeymapModel::runs(QByteArrayView commandText, const QList<QByteArray>& words, QList<QByteArray>& aliasesSeen) const
 {
     console::TokenizedRow tokens;
-    console::tokenize(commandText, tokens);
+    console::tokenize(commandText, console::Syntax{}, tokens);
     for (const console::Command& command : tokens.commands) {
         const std::span<const console::Word> commandWords = tokens.wordsOf(command);
         if (commandWords.empty())

@@ -85,25 +85,17 @@ KeyState KeymapScene::stateOfName(const QByteArray& name) const
         return KeyState::Unnamed;
     if (m_engine.padButtons.contains(name) || m_engine.extraMouse.contains(name))
         return KeyState::Free;
-    const console::KeyLookup lookup = console::lookUpKey(name, m_engine.game);
-    switch (lookup.verdict) {
-    case console::KeyLookup::Verdict::Stock:
-        return KeyState::Free;
-    case console::KeyLookup::Verdict::PortOnly:
-        return !m_engine.portName.isEmpty() && QLatin1StringView(lookup.ports).contains(m_engine.portName)
-                 ? KeyState::Free
-                 : KeyState::OtherEngine;
-    default:
-        return KeyState::OtherEngine;
-    }
+    const console::KeyLookup lookup = console::lookUpKey(name, m_engine.engine);
+    return lookup.verdict == console::KeyLookup::Verdict::Known ? KeyState::Free : KeyState::OtherEngine;
 }
 
 QString KeymapScene::nameStatus(const QByteArray& name) const
 {
-    const console::KeyLookup lookup = console::lookUpKey(name, m_engine.game);
-    if (lookup.verdict == console::KeyLookup::Verdict::PortOnly)
-        return QStringLiteral("Only %1 know the name %2.").arg(QLatin1StringView(lookup.ports), latin1(name));
-    return QStringLiteral("%1 has no key named %2.").arg(console::gameTitle(m_engine.game), latin1(name));
+    const console::KeyLookup lookup = console::lookUpKey(name, m_engine.engine);
+    if (lookup.engines)
+        return QStringLiteral("Only %1 know the name %2.")
+            .arg(QString::fromLatin1(console::engineNames(lookup.engines)), latin1(name));
+    return QStringLiteral("%1 has no key named %2.").arg(m_engine.engine.name(), latin1(name));
 }
 
 void KeymapScene::update(const KeymapModel& model, const RowProblem& problem, QByteArrayView search)
@@ -163,7 +155,7 @@ void KeymapScene::update(const KeymapModel& model, const RowProblem& problem, QB
         QStringList lines;
         if (name.isEmpty())
             lines << QStringLiteral("%1 cannot bind this key with the %2 layout.")
-                         .arg(console::gameTitle(m_engine.game), m_layoutName);
+                         .arg(m_engine.engine.name(), m_layoutName);
         else
             lines << latin1(name);
         if (key.state == KeyState::OtherEngine && !name.isEmpty())

@@ -124,7 +124,9 @@ void TestDesktop::cleanup()
 QWidget* TestDesktop::openSideWindow(const char* item)
 {
     m_main->menuItem(QLatin1String(item))->trigger();
-    QWidget* side = m_main->commandsWindow() ? static_cast<QWidget*>(m_main->commandsWindow()) : m_main->nameWindow();
+    QWidget* side = m_main->keyboardMapWindow();
+    if (!side)
+        side = m_main->commandsWindow() ? static_cast<QWidget*>(m_main->commandsWindow()) : m_main->nameWindow();
     if (side && !QTest::qWaitForWindowExposed(side))
         return nullptr;
     return side;
@@ -164,6 +166,11 @@ void TestDesktop::titlesAreExactlyTheirText()
     QWidget* name = openSideWindow("mnuFunName");
     QVERIFY(name);
     QCOMPARE(platformTitle(*name), QStringLiteral("Vantor's Name Utility"));
+    name->close();
+    QWidget* map = openSideWindow("mnuKeyboardMap");
+    QVERIFY(map);
+    QCOMPARE(platformTitle(*map), QStringLiteral("Keyboard Map"));
+    map->close();
 
     QString boxTitle;
     QTimer::singleShot(0, this, [&boxTitle] {
@@ -183,6 +190,7 @@ void TestDesktop::sideWindowsDockExactly_data()
     QTest::addColumn<QByteArray>("item");
     QTest::newRow("mend: the catalogue") << QByteArray("mnuCommandList");
     QTest::newRow("mend: the fun name editor") << QByteArray("mnuFunName");
+    QTest::newRow("the keyboard map") << QByteArray("mnuKeyboardMap");
 }
 
 // Both frames are read again at every try: the window manager may still be placing either.
