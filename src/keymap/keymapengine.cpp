@@ -32,13 +32,13 @@ QList<QByteArray> knownTo(console::Engine engine, const char* const (&names)[N])
 
 KeymapEngine keymapEngine(console::Engine engine)
 {
-    KeymapEngine result{engine};
-    result.padButtons = knownTo(engine, PadButtons);
-    result.extraMouse = knownTo(engine, ExtraMouse);
-    result.scancodeNames = console::lookUpKey("SC_A", engine).verdict == console::KeyLookup::Verdict::Known;
-    // ezQuake runs every exec'd file with con_bindphysical 1.
-    result.physicalCharacters = engine.id() == QLatin1StringView("ezquake");
-    return result;
+    return {
+        engine,
+        knownTo(engine, PadButtons),
+        knownTo(engine, ExtraMouse),
+        console::lookUpKey("SC_A", engine).verdict == console::KeyLookup::Verdict::Known,
+        engine.id() == QLatin1StringView("ezquake"), // it runs every exec'd file with con_bindphysical 1
+    };
 }
 
 std::optional<KeymapEngine> keymapEngine(QStringView id)
