@@ -81,9 +81,9 @@ frmMain::frmMain(const QString& commandLine, QWidget* parent) : QMainWindow(pare
     m_checking = std::make_unique<ScriptChecking>(m_document, *m_lstBind, *m_status, *m_lblEngine, *m_actions);
     m_txtBind->setCommands(*m_checking, *m_status);
     m_keymapRows = std::make_unique<BindingListRows>(m_document.rows(), &m_checking->diagnostics());
-    connect(m_checking.get(), &ScriptChecking::engineChanged, this, [this] {
+    connect(m_checking.get(), &ScriptChecking::engineChanged, this, [this](console::Engine engine) {
         if (auto* map = qobject_cast<KeyboardMapWindow*>(m_keymap.data()))
-            map->setEngine(keymap::keymapEngine(m_checking->engine()));
+            map->setEngine(keymap::keymapEngine(engine));
     });
     connect(&m_document, &BindingDocument::fileNameChanged, this, &frmMain::showCaption);
     showCaption();

@@ -119,7 +119,8 @@ console::EngineGuess ScriptChecking::guess(const QString& path, const LineStore&
 }
 
 // Beside the count: the engine, marked when guessed, with the signals that decided as its
-// tooltip.
+// tooltip; and to whoever follows the engine. An opened file's engine is told before its rows
+// arrive, so it goes with the signal rather than being asked for afterwards.
 void ScriptChecking::showEngine(console::Engine checked, const QStringList& guessedFrom)
 {
     const QString name = checked.isFamily() ? console::gameTitle(checked.family()) : checked.name();
@@ -127,11 +128,11 @@ void ScriptChecking::showEngine(console::Engine checked, const QStringList& gues
     m_engineLabel.setText(
         m_engineLabel.fontMetrics().elidedText(shown, Qt::ElideMiddle, m_engineLabel.contentsRect().width()));
     m_engineLabel.setAccessibleName(shown); // whole, however narrow the line
-    emit engineChanged();
     m_engineLabel.setToolTip(guessedFrom.isEmpty()
                                  ? QStringLiteral("Checked as %1, as chosen in Options → Engine.").arg(checked.name())
                                  : QStringLiteral("Checked as %1, guessed from %2.")
                                        .arg(checked.name(), guessedFrom.join(QStringLiteral(", "))));
+    emit engineChanged(checked);
 }
 
 void ScriptChecking::goToProblem(bool forward)

@@ -44,8 +44,9 @@ public:
     static std::optional<console::Engine> chosenEngine();
 
 signals:
-    // The list is now checked as another engine, or the same one, chosen or guessed anew.
-    void engineChanged();
+    // The list is checked as engine from now on (for an opened file, from its first row on),
+    // chosen or guessed anew.
+    void engineChanged(console::Engine engine);
 
 private:
     void checkAs(console::Engine engine, const QStringList& guessedFrom = {});
