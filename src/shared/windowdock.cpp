@@ -1,42 +1,23 @@
 #include "shared/windowdock.h"
 
+#include "shared/x11property.h"
+
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 
 #include <xcb/xcb.h>
 
-#include <cstdlib>
-#include <memory>
 #include <optional>
 
 namespace {
 
-template <typename Reply>
-using XcbReply = std::unique_ptr<Reply, decltype(&std::free)>;
-
-xcb_connection_t* x11Connection()
-{
-    const auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
 // The atom _NET_FRAME_EXTENTS, or 0 away from X11.
-xcb_atom_t frameExtentsAtom()
+quint32 frameExtentsAtom()
 {
-    static const xcb_atom_t atom = [] {
-        xcb_connection_t* connection = x11Connection();
-        if (!connection)
-            return xcb_atom_t(0);
-        constexpr char Name[] = "_NET_FRAME_EXTENTS";
-        const XcbReply<xcb_intern_atom_reply_t> reply(
-            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, false, sizeof Name - 1, Name), nullptr),
-            &std::free);
-        return reply ? reply->atom : xcb_atom_t(0);
-    }();
+    static const quint32 atom = x11property::atom("_NET_FRAME_EXTENTS", true);
     return atom;
 }
 
@@ -44,19 +25,13 @@ xcb_atom_t frameExtentsAtom()
 // itself: Qt keeps its own copy, which can lag behind a frame drawn late.
 std::optional<QMargins> reportedExtents(const QWidget* window)
 {
-    xcb_connection_t* connection = x11Connection();
-    const xcb_atom_t atom = frameExtentsAtom();
-    if (!connection || !atom || !window->internalWinId())
+    if (!window->internalWinId())
         return std::nullopt;
-    const XcbReply<xcb_get_property_reply_t> reply(
-        xcb_get_property_reply(connection,
-                               xcb_get_property(connection, false, xcb_window_t(window->internalWinId()), atom,
-                                                XCB_ATOM_CARDINAL, 0, 4),
-                               nullptr),
-        &std::free);
-    if (!reply || reply->type != XCB_ATOM_CARDINAL || reply->format != 32 || reply->value_len != 4)
+    const std::optional<QByteArray> extents = x11property::read(quint32(window->internalWinId()), frameExtentsAtom(),
+                                                                XCB_ATOM_CARDINAL, 32, 4);
+    if (!extents || extents->size() != 4 * sizeof(quint32))
         return std::nullopt;
-    const auto* sides = static_cast<const quint32*>(xcb_get_property_value(reply.get())); // left, right, top, bottom
+    const auto* sides = reinterpret_cast<const quint32*>(extents->constData()); // left, right, top, bottom
     return QMargins(int(sides[0]), int(sides[2]), int(sides[1]), int(sides[3])) / window->devicePixelRatioF();
 }
 
