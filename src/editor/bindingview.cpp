@@ -56,11 +56,6 @@ void BindingView::setColors(quint32 foreColor, quint32 backColor)
     applyColors();
 }
 
-void BindingView::ensureRowVisible(int row)
-{
-    scrollTo(model()->index(row, 0));
-}
-
 void BindingView::scrollTo(const QModelIndex& index, ScrollHint hint)
 {
     executeDelayedItemsLayout();

@@ -24,8 +24,6 @@ public:
     // Both at once, as the colour window hands them over.
     void setColors(quint32 foreColor, quint32 backColor);
 
-    // Scrolls the row (from 0) wholly into view, as going to a problem does.
-    void ensureRowVisible(int row);
     // Rows are laid out when events run; a scroll asked for before then (a row just added
     // and selected) would stop at the old end of the list and cut the row off.
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
