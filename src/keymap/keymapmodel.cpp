@@ -94,8 +94,13 @@ void KeymapModel::reset(qsizetype rowCount, const RowSource& rows, bool physical
                     m_aliases[lowered(word(1))].append(commandText(view));
                 break;
             case console::CommandName::Set:
+            case console::CommandName::Seta:
                 if (view.words.size() >= 3 && isBindPhysical(word(1)))
                     physical = word(2) == "1";
+                break;
+            case console::CommandName::SetTp:
+            case console::CommandName::SetCalc:
+            case console::CommandName::CommandLine:
                 break;
             case console::CommandName::Other:
                 if (console::isCommandName(word(0), "unbindall")) {
