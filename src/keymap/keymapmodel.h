@@ -44,7 +44,6 @@ public:
     bool runs(QByteArrayView commandText, QByteArrayView command) const;
     // The identities of the keys with a live binding, sorted.
     QList<QByteArray> boundKeys() const;
-    qsizetype boundKeyCount() const { return m_bindings.size(); }
 
 private:
     bool runs(QByteArrayView commandText, const QList<QByteArray>& words, QList<QByteArray>& aliasesSeen) const;
