@@ -38,6 +38,7 @@ struct EngineProfile
     bool bareWordEndsAtQuote;    // a bare word stops where a quote begins
     bool addsFinalNewline;       // after an exec'd file, so its last line ends there
     bool writesSemicolonKeyBare; // its config writer saves a binding of ";" as bind ; …
+    bool execBindsByPosition;    // an exec'd file binds a character at its US place (con_bindphysical 1)
 };
 
 // In the order of resources/engines/engines.tsv.

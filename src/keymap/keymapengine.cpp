@@ -37,7 +37,7 @@ KeymapEngine keymapEngine(console::Engine engine)
         knownTo(engine, PadButtons),
         knownTo(engine, ExtraMouse),
         console::lookUpKey("SC_A", engine).verdict == console::KeyLookup::Verdict::Known,
-        engine.id() == QLatin1StringView("ezquake"), // it runs every exec'd file with con_bindphysical 1
+        engine->execBindsByPosition,
     };
 }
 
