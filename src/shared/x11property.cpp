@@ -49,7 +49,7 @@ std::optional<QByteArray> read(quint32 window, quint32 atom, quint32 type, int f
     if (!reply || reply->type != type || reply->format != format)
         return std::nullopt;
     return QByteArray(static_cast<const char*>(xcb_get_property_value(reply.get())),
-                      xcb_get_property_value_length(reply.get()) * (format / 8));
+                      xcb_get_property_value_length(reply.get())); // in bytes, whatever the format
 }
 
 } // namespace x11property
